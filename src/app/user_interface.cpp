@@ -1,0 +1,13 @@
+#include "app/user_interface.h"
+
+#include "language/catalogue.h"
+
+namespace morvask {
+
+void Gebruikersinterface::AfbrekenAangevraagd(const Catalogus& catalogus) {
+  const int antwoord = VraagJaNeeAnnuleren(Programmanaam, "", catalogus["AA00034"], skNee, catalogus["ZB00013"],
+                                           catalogus["ZB00015"], catalogus["ZB00014"]);
+  if (antwoord == mrJa) BerekeningAfbreken = true;
+}
+
+}  // namespace morvask

@@ -1,0 +1,33 @@
+#pragma once
+// The command line of morvask-cli: COMMAND [OPTIONS] ARGUMENTS, options anywhere, long
+// options as "--name value" or "--name=value", "--" ends the options.
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace morvask::cli {
+
+struct OptieDefinitie {
+  std::string naam;        // long name without dashes, "output"
+  char kort = 0;           // short name, 'o', or 0
+  bool metWaarde = false;  // takes a value
+};
+
+struct Argumenten {
+  std::string opdracht;
+  std::vector<std::string> posities;                      // the positional arguments
+  std::map<std::string, std::vector<std::string>> opties; // long name -> values (flags: one empty value)
+
+  bool Heeft(const std::string& naam) const { return opties.count(naam) > 0; }
+  // The last value of an option.
+  std::optional<std::string> Waarde(const std::string& naam) const;
+};
+
+// Parses the arguments after the command against the given definitions. On wrong usage
+// returns nothing and sets the reason.
+std::optional<Argumenten> ArgumentenLezen(const std::string& opdracht, const std::vector<std::string>& args,
+                                          const std::vector<OptieDefinitie>& definities, std::string& fout);
+
+}  // namespace morvask::cli

@@ -1,0 +1,18 @@
+#include "cli/commands.h"
+
+#include <cstdio>
+
+namespace morvask::cli {
+
+const std::vector<Opdracht>& Opdrachten() {
+  static const std::vector<Opdracht> opdrachten = {};
+  return opdrachten;
+}
+
+int GebruikFout(const std::string& reden) {
+  std::fprintf(stderr, "morvask-cli: %s\nusage: morvask-cli COMMAND [OPTIONS] ARGUMENTS (see morvask-cli --help)\n",
+               reden.c_str());
+  return kGebruik;
+}
+
+}  // namespace morvask::cli

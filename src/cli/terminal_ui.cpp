@@ -1,0 +1,100 @@
+#include "cli/terminal_ui.h"
+
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+
+#include "core/win1252.h"
+
+namespace morvask::cli {
+
+std::string VoorTerminal(const std::string& tekst) {
+  std::string regels;
+  regels.reserve(tekst.size());
+  for (std::size_t i = 0; i < tekst.size(); ++i) {
+    if (tekst[i] == '\r') {
+      regels += '\n';
+      if (i + 1 < tekst.size() && tekst[i + 1] == '\n') ++i;
+    } else {
+      regels += tekst[i];
+    }
+  }
+  return Win1252NaarUtf8(regels);
+}
+
+TerminalUi::TerminalUi(bool f) : forceer(f), terminal_(isatty(STDERR_FILENO) == 1) {}
+
+void TerminalUi::Schrijf(const std::string& titel, const std::string& tekst) {
+  if (voortgang_ && terminal_) std::fputs("\r\033[K", stderr);
+  std::string uit;
+  if (!titel.empty()) uit = VoorTerminal(titel) + "\n\n";
+  uit += VoorTerminal(tekst);
+  if (uit.empty() || uit.back() != '\n') uit += '\n';
+  std::fputs(uit.c_str(), stderr);
+  std::fflush(stderr);
+  if (voortgang_) VoortgangTekenen();
+}
+
+int TerminalUi::MeldingInformatie(const std::string&, const std::string& t, const std::string& x, const std::string&) {
+  Schrijf(t, x);
+  return mrOK;
+}
+
+int TerminalUi::MeldingWaarschuwing(const std::string&, const std::string& t, const std::string& x,
+                                    const std::string&) {
+  ++waarschuwingen;
+  Schrijf(t, x);
+  return mrOK;
+}
+
+int TerminalUi::MeldingFout(const std::string&, const std::string& t, const std::string& x, const std::string&) {
+  ++fouten;
+  Schrijf(t, x);
+  return mrOK;
+}
+
+int TerminalUi::VraagJaNeeAnnuleren(const std::string&, const std::string& t, const std::string& x, int,
+                                    const std::string&, const std::string&, const std::string&) {
+  if (forceer) return mrJa;
+  vraagGeweigerd = true;
+  Schrijf(t, x);
+  return mrNee;
+}
+
+void TerminalUi::VoortgangTonen(const std::string& tekst, bool) {
+  voortgang_ = true;
+  voortgangTekst_ = tekst;
+  procent_ = 0;
+  VoortgangTekenen();
+}
+
+void TerminalUi::VoortgangTekst(const std::string& tekst) {
+  voortgangTekst_ = tekst;
+  VoortgangTekenen();
+}
+
+void TerminalUi::VoortgangPositie(int procent) {
+  if (procent == procent_) return;
+  procent_ = procent;
+  VoortgangTekenen();
+}
+
+void TerminalUi::VoortgangTekenen() {
+  if (!terminal_ || !voortgang_) return;
+  const std::string regel = "\r\033[K" + VoorTerminal(voortgangTekst_) + " " + std::to_string(procent_) + "%";
+  std::fputs(regel.c_str(), stderr);
+  std::fflush(stderr);
+}
+
+void TerminalUi::VoortgangSluiten() {
+  if (voortgang_ && terminal_) {
+    std::fputs("\r\033[K", stderr);
+    std::fflush(stderr);
+  }
+  voortgang_ = false;
+}
+
+void TerminalUi::BerichtenVerwerken() {}
+
+}  // namespace morvask::cli

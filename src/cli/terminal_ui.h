@@ -1,0 +1,48 @@
+#pragma once
+// The user-interface contract for a terminal: messages go to standard error in UTF-8 with
+// their line breaks as LF; a question gets the affirmative answer with --force, otherwise
+// the negative one, its text is printed and the command is marked as refused.
+
+#include <string>
+
+#include "app/user_interface.h"
+
+namespace morvask::cli {
+
+class TerminalUi : public Gebruikersinterface {
+ public:
+  explicit TerminalUi(bool forceer);
+
+  int MeldingInformatie(const std::string& c, const std::string& t, const std::string& x, const std::string& ok) override;
+  int MeldingWaarschuwing(const std::string& c, const std::string& t, const std::string& x,
+                          const std::string& ok) override;
+  int MeldingFout(const std::string& c, const std::string& t, const std::string& x, const std::string& ok) override;
+  int VraagJaNeeAnnuleren(const std::string& c, const std::string& t, const std::string& x, int standaard,
+                          const std::string& annuleren, const std::string& nee, const std::string& ja) override;
+  void Piep() override {}
+  void BezigCursor(bool) override {}
+  void VoortgangTonen(const std::string& tekst, bool annulerenKnop) override;
+  void VoortgangTekst(const std::string& tekst) override;
+  void VoortgangPositie(int procent) override;
+  void VoortgangSluiten() override;
+  void BerichtenVerwerken() override;
+  void InMenuChecken(int) override {}
+
+  bool forceer;
+  bool vraagGeweigerd = false;  // a question got the negative answer
+  int fouten = 0;               // error messages shown
+  int waarschuwingen = 0;       // warnings shown
+
+ private:
+  void Schrijf(const std::string& titel, const std::string& tekst);
+  void VoortgangTekenen();
+  bool terminal_;
+  bool voortgang_ = false;
+  std::string voortgangTekst_;
+  int procent_ = 0;
+};
+
+// A Windows-1252 text as UTF-8 with every CR LF and lone CR turned into LF.
+std::string VoorTerminal(const std::string& tekst);
+
+}  // namespace morvask::cli

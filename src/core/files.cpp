@@ -1,0 +1,137 @@
+#include "core/files.h"
+
+#include <fstream>
+#include <random>
+#include <system_error>
+
+#include "core/win1252.h"
+
+namespace morvask {
+
+namespace fs = std::filesystem;
+
+fs::path NaarPad(std::string_view bestandsnaam) {
+  const std::string utf8 = Win1252NaarUtf8(bestandsnaam);
+  return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string VanPad(const fs::path& pad) {
+  const std::u8string u = pad.u8string();
+  return Utf8NaarWin1252(std::string_view(reinterpret_cast<const char*>(u.data()), u.size()));
+}
+
+bool BestandBestaat(std::string_view bestandsnaam) {
+  std::error_code ec;
+  return !bestandsnaam.empty() && fs::is_regular_file(NaarPad(bestandsnaam), ec);
+}
+
+bool MapBestaat(std::string_view map) {
+  std::error_code ec;
+  return !map.empty() && fs::is_directory(NaarPad(map), ec);
+}
+
+std::optional<std::string> BestandLezen(std::string_view bestandsnaam) {
+  std::error_code ec;
+  const fs::path pad = NaarPad(bestandsnaam);
+  if (bestandsnaam.empty() || fs::is_directory(pad, ec)) return std::nullopt;
+  std::ifstream in(pad, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string inhoud;
+  in.seekg(0, std::ios::end);
+  const auto grootte = in.tellg();
+  if (grootte > 0) {
+    inhoud.resize(static_cast<std::size_t>(grootte));
+    in.seekg(0, std::ios::beg);
+    in.read(inhoud.data(), grootte);
+    inhoud.resize(static_cast<std::size_t>(in.gcount()));
+  }
+  if (in.bad()) return std::nullopt;
+  return inhoud;
+}
+
+std::vector<std::string> RegelsSplitsen(std::string_view tekst) {
+  std::vector<std::string> regels;
+  std::size_t begin = 0;
+  while (begin < tekst.size()) {
+    std::size_t eind = tekst.find('\n', begin);
+    if (eind == std::string_view::npos) {
+      regels.emplace_back(tekst.substr(begin));
+      break;
+    }
+    std::size_t len = eind - begin;
+    if (len > 0 && tekst[eind - 1] == '\r') --len;
+    regels.emplace_back(tekst.substr(begin, len));
+    begin = eind + 1;
+  }
+  return regels;
+}
+
+std::string RegelsSamenvoegen(const std::vector<std::string>& regels) {
+  std::size_t totaal = 0;
+  for (const auto& r : regels) totaal += r.size() + 2;
+  std::string uit;
+  uit.reserve(totaal);
+  for (const auto& r : regels) {
+    uit += r;
+    uit += "\r\n";
+  }
+  return uit;
+}
+
+bool BestandAtomischSchrijven(std::string_view bestandsnaam, std::string_view inhoud) {
+  if (bestandsnaam.empty()) return false;
+  const fs::path doel = NaarPad(bestandsnaam);
+  std::error_code ec;
+  if (fs::is_directory(doel, ec)) return false;
+  fs::path tijdelijk = doel;
+  std::random_device rd;
+  tijdelijk += ".tmp" + std::to_string(rd() % 1000000);
+  {
+    std::ofstream uit(tijdelijk, std::ios::binary | std::ios::trunc);
+    if (!uit) return false;
+    uit.write(inhoud.data(), static_cast<std::streamsize>(inhoud.size()));
+    uit.flush();
+    if (!uit) {
+      uit.close();
+      fs::remove(tijdelijk, ec);
+      return false;
+    }
+  }
+  fs::rename(tijdelijk, doel, ec);
+  if (ec) {
+    fs::remove(tijdelijk, ec);
+    return false;
+  }
+  return true;
+}
+
+bool RegelsAtomischSchrijven(std::string_view bestandsnaam, const std::vector<std::string>& regels) {
+  return BestandAtomischSchrijven(bestandsnaam, RegelsSamenvoegen(regels));
+}
+
+namespace {
+std::size_t NaamBegin(std::string_view n) {
+  const std::size_t p = n.find_last_of('/');
+  return p == std::string_view::npos ? 0 : p + 1;
+}
+}  // namespace
+
+std::string ZonderExtensie(std::string_view bestandsnaam) {
+  const std::size_t begin = NaamBegin(bestandsnaam);
+  const std::size_t punt = bestandsnaam.rfind('.');
+  if (punt == std::string_view::npos || punt < begin) return std::string(bestandsnaam);
+  return std::string(bestandsnaam.substr(0, punt));
+}
+
+std::string Extensie(std::string_view bestandsnaam) {
+  const std::size_t begin = NaamBegin(bestandsnaam);
+  const std::size_t punt = bestandsnaam.rfind('.');
+  if (punt == std::string_view::npos || punt < begin) return {};
+  return std::string(bestandsnaam.substr(punt));
+}
+
+std::string AlleenNaam(std::string_view bestandsnaam) {
+  return std::string(bestandsnaam.substr(NaamBegin(bestandsnaam)));
+}
+
+}  // namespace morvask
