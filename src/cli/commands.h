@@ -24,8 +24,13 @@ struct Opdracht {
   int (*uitvoeren)(const Argumenten&) = nullptr;
 };
 
-// Every command, in the order --help lists them.
+// Every command, in the order --help lists them: the groups below, one file each.
 const std::vector<Opdracht>& Opdrachten();
+
+std::vector<Opdracht> ProjectOpdrachten();  // info (project_commands.cpp)
+std::vector<Opdracht> RapportOpdrachten();  // the reports of a project and of a match file (report_commands.cpp)
+std::vector<Opdracht> MatchOpdrachten();    // match (match_command.cpp)
+std::vector<Opdracht> WijzigOpdrachten();   // the commands that change a project (change_commands.cpp)
 
 // Prints "morvask-cli: REASON" and the usage line to standard error; returns kGebruik.
 int GebruikFout(const std::string& reden);

@@ -1,0 +1,7 @@
+#include "cli/commands.h"
+
+namespace morvask::cli {
+
+std::vector<Opdracht> ProjectOpdrachten() { return {}; }
+
+}  // namespace morvask::cli
