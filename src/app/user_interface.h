@@ -60,6 +60,10 @@ class Gebruikersinterface {
   // Asks the main window to re-evaluate a group of its commands.
   virtual void InMenuChecken(int code) = 0;
 
+  // Shows the notes window modally; a project asks for it after it has been opened. A front
+  // end without a notes window ignores it.
+  virtual void AantekeningenschermTonen() {}
+
   // The cancel flag, set by the progress window's cancel button (after its question) and
   // polled by long calculations; each calculation clears it before it starts.
   bool BerekeningAfbreken = false;

@@ -9,6 +9,7 @@
 namespace morvask {
 
 // Stores the open project under the full file name (with extension); true when written.
+// Only a successful write sets the project's file name and clears its changed flag.
 bool ProjectSchrijven(Context& ctx, const std::string& bestandsnaam);
 
 // Asks before overwriting an existing file; true when written.
@@ -18,7 +19,18 @@ bool ProjectOpslaanMetBevestiging(Context& ctx, const std::string& bestandsnaam)
 // replaced by ".mpr". False when the file could not be opened or its reading ended early.
 bool ProjectLezen(Context& ctx, const std::string& bestandsnaam);
 
+// Reads a file of the legacy format (plain section headers, no key lines; the second line
+// holds the legacy version). ProjectLezen hands such files over by itself.
+bool OudProjectLezen(Context& ctx, const std::string& bestandsnaam);
+
 // The backup rotation before a write.
 void ReservebestandenMaken(Context& ctx, const std::string& bestandsnaam);
+
+// The whole project file as it is written: the lines of the current format, each ended by
+// CR LF.
+std::string ProjectTekst(const Project& project);
+
+// The name of the backup slot (1 newest .. 5 oldest) in the given folder.
+std::string Reservebestandsnaam(const std::string& map, int slot);
 
 }  // namespace morvask

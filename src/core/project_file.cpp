@@ -1,0 +1,167 @@
+// Writing the project file, the backup rotation before it, and saving under a new name.
+
+#include "core/project_file.h"
+
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "app/messages.h"
+#include "core/files.h"
+#include "core/text_utils.h"
+
+namespace morvask {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A field padded with spaces to its width, so that every field of a line stays at the
+// position readers cut it from.
+std::string Vast(std::string_view tekst, std::size_t breedte) {
+  std::string uit(tekst);
+  if (uit.size() < breedte) uit.resize(breedte, ' ');
+  return uit;
+}
+
+std::string RegistratieRegel(const RRegistratie& r) {
+  std::string regel = Vast(r.Post.view(), 6);
+  regel += ' ';
+  regel += Vast(r.Tijd.view(), 4);
+  regel += ' ';
+  regel += Vast(r.Voertuigtype.view(), 1);
+  regel += ' ';
+  regel += r.Kenteken.view();
+  return regel;
+}
+
+std::string Booleaans(bool b) { return b ? "1" : "0"; }
+
+void Verwijderen(const fs::path& pad) {
+  std::error_code ec;
+  fs::remove(pad, ec);
+}
+
+bool Bestaat(const fs::path& pad) {
+  std::error_code ec;
+  return fs::exists(fs::symlink_status(pad, ec));
+}
+
+void Hernoemen(const fs::path& van, const fs::path& naar) {
+  std::error_code ec;
+  fs::rename(van, naar, ec);
+}
+
+class Bezig {
+ public:
+  explicit Bezig(Gebruikersinterface& ui) : ui_(ui) { ui_.BezigCursor(true); }
+  ~Bezig() { ui_.BezigCursor(false); }
+  Bezig(const Bezig&) = delete;
+  Bezig& operator=(const Bezig&) = delete;
+
+ private:
+  Gebruikersinterface& ui_;
+};
+
+}  // namespace
+
+std::string Reservebestandsnaam(const std::string& map, int slot) {
+  return MetSlotBackslash(map) + "MorvaskBackUp" + std::to_string(slot) + Projectextensie;
+}
+
+std::string ProjectTekst(const Project& project) {
+  const RProjectgegevens& g = project.Gegevens;
+  std::vector<std::string> r;
+  r.reserve(40 + project.Postlijst.size() + project.Doorrijtijdentabel.size() + project.Registratielijst.size() +
+            project.Aantekeningen.size());
+  r.emplace_back("[Morvask datafile]");
+  r.emplace_back("");
+  r.emplace_back("[**General variables**]");
+  r.push_back(std::string("FileVersion=") + Bestandsversie);
+  r.push_back("ProjectDescription=" + g.Projectomschrijving);
+  r.push_back("ReportText1=" + g.ProjectRapporttekst1);
+  r.push_back("ReportText2=" + g.ProjectRapporttekst2);
+  r.push_back("ObservationInterval=" + std::to_string(g.Waarnemingsinterval));
+  r.push_back("ShowNotesDialog=" + Booleaans(g.AantekeningenschermTonen));
+  r.push_back("WildcardCharacter=" + g.WildcardKarakter.str());
+  r.push_back("MissedLicenseCharacter=" + g.GemistKentekenKarakter.str());
+  for (const char letter : Voertuigtypen) r.push_back(std::string("VehType") + letter + "=" + *g.VoertuigtypeNaam(letter));
+  r.emplace_back("");
+
+  r.emplace_back("[**Observation posts**]");
+  for (const RWaarnemingspost& p : project.Postlijst) r.push_back(Vast(p.Postcode.view(), 6) + " " + p.Omschrijving.str());
+  r.emplace_back("");
+
+  r.emplace_back("[**Travel times**]");
+  for (const std::string& regel : project.Doorrijtijdentabel) r.push_back(regel);
+  r.emplace_back("");
+
+  r.emplace_back("[**License numbers**]");
+  for (const RRegistratie& reg : project.Registratielijst) r.push_back(RegistratieRegel(reg));
+  r.emplace_back("");
+
+  r.emplace_back("[**Notes**]");
+  for (const std::string& regel : project.Aantekeningen) r.push_back(regel);
+  r.emplace_back("");
+  return RegelsSamenvoegen(r);
+}
+
+void ReservebestandenMaken(Context& ctx, const std::string& bestandsnaam) {
+  if (!ctx.instellingen.ReservebestandMaken) return;
+  Bezig bezig(ctx.ui);
+  std::string map = ctx.instellingen.Reservebestandendirectory;
+  if (map.empty()) map = ctx.mappen.Tijdelijk;
+  map = MetSlotBackslash(map);
+
+  auto slot = [&](int n) { return NaarPad(Reservebestandsnaam(map, n)); };
+
+  // Every slot moves up one place; the oldest drops out.
+  if (Bestaat(slot(5))) Verwijderen(slot(5));
+  for (int n = 4; n >= 1; --n) {
+    if (Bestaat(slot(n))) Hernoemen(slot(n), slot(n + 1));
+    if (n >= 2 && Bestaat(slot(n))) Verwijderen(slot(n));
+  }
+
+  // The present file becomes the newest slot: copied into the backup folder under its own
+  // name, then renamed. A file that already lies in the backup folder is copied into the
+  // slot directly; copying it onto itself would fail and leave the slot empty.
+  std::error_code ec;
+  const fs::path bron = NaarPad(bestandsnaam);
+  if (!fs::is_regular_file(bron, ec)) return;
+  const fs::path kopie = NaarPad(map + AlleenNaam(bestandsnaam));
+  if (Bestaat(kopie) && fs::equivalent(bron, kopie, ec)) {
+    if (Bestaat(slot(1))) Verwijderen(slot(1));
+    fs::copy_file(bron, slot(1), fs::copy_options::overwrite_existing, ec);
+    return;
+  }
+  if (!fs::copy_file(bron, kopie, fs::copy_options::overwrite_existing, ec) || ec) return;
+  if (Bestaat(slot(1))) Verwijderen(slot(1));
+  Hernoemen(kopie, slot(1));
+}
+
+bool ProjectSchrijven(Context& ctx, const std::string& bestandsnaam) {
+  ReservebestandenMaken(ctx, bestandsnaam);
+  bool geschreven = false;
+  {
+    Bezig bezig(ctx.ui);
+    geschreven = BestandAtomischSchrijven(bestandsnaam, ProjectTekst(ctx.project));
+  }
+  if (geschreven) {
+    ctx.project.Projectbestandsnaam = ZonderExtensie(bestandsnaam);
+    ctx.project.Gegevens.ProjectgegevensbestandGewijzigd = false;
+  } else {
+    ToonWaarschuwing(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00006", {bestandsnaam}));
+  }
+  ctx.ui.InMenuChecken(mcOpslaan);
+  return geschreven;
+}
+
+bool ProjectOpslaanMetBevestiging(Context& ctx, const std::string& bestandsnaam) {
+  if (BestandBestaat(bestandsnaam) &&
+      !VraagBevestiging(ctx.ui, ctx.catalogus, ctx.catalogus["AA00195"], ctx.catalogus.Vul("AA00032", {bestandsnaam}),
+                        "ZB00016", "ZB00017"))
+    return false;
+  return ProjectSchrijven(ctx, bestandsnaam);
+}
+
+}  // namespace morvask

@@ -1,0 +1,242 @@
+// Reading the project file: the current format with its key lines and its sections in any
+// order, and the legacy format with plain section headers. The file is read once into lines;
+// the sections are found by their index.
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+#include "app/messages.h"
+#include "core/files.h"
+#include "core/project_file.h"
+#include "core/text_utils.h"
+#include "network/travel_time_table.h"
+
+namespace morvask {
+
+namespace {
+
+constexpr std::string_view KopAlgemeen = "[**General variables**]";
+constexpr std::string_view KopPosten = "[**Observation posts**]";
+constexpr std::string_view KopDoorrijtijden = "[**Travel times**]";
+constexpr std::string_view KopKentekens = "[**License numbers**]";
+constexpr std::string_view KopAantekeningen = "[**Notes**]";
+
+constexpr std::array<std::string_view, 5> Sectiekoppen = {KopAlgemeen, KopPosten, KopDoorrijtijden, KopKentekens,
+                                                           KopAantekeningen};
+
+bool BegintMetKop(std::string_view regel) { return regel.substr(0, 3) == "[**"; }
+
+bool IsSectiekop(std::string_view regel) {
+  for (std::string_view kop : Sectiekoppen)
+    if (regel == kop) return true;
+  return false;
+}
+
+class Bezig {
+ public:
+  explicit Bezig(Gebruikersinterface& ui) : ui_(ui) { ui_.BezigCursor(true); }
+  ~Bezig() { Klaar(); }
+  void Klaar() {
+    if (aan_) ui_.BezigCursor(false);
+    aan_ = false;
+  }
+  Bezig(const Bezig&) = delete;
+  Bezig& operator=(const Bezig&) = delete;
+
+ private:
+  Gebruikersinterface& ui_;
+  bool aan_ = true;
+};
+
+void PostUitRegel(Project& p, std::string_view regel) { p.PostToevoegen(Deel(regel, 1, 6), Deel(regel, 8, 100)); }
+
+// A registration line of the current format (and of the legacy formats with a type column):
+// post and type in lower case.
+void RegistratieUitRegel(Project& p, std::string_view regel) {
+  p.RegistratieToevoegen(InKleineLetters(Deel(regel, 1, 6)), Deel(regel, 8, 4), InKleineLetters(Deel(regel, 13, 1)),
+                         Deel(regel, 15, 6));
+}
+
+// A legacy registration line without a type column: every vehicle is of type "a".
+void RegistratieZonderTypeUitRegel(Project& p, std::string_view regel) {
+  p.RegistratieToevoegen(InKleineLetters(Deel(regel, 1, 6)), Deel(regel, 8, 4), "a", Deel(regel, 13, 6));
+}
+
+// The key lines of the general variables. False (after the general error message) at a
+// number that is not one; the values read before it stay.
+bool AlgemeneVariabelenLezen(Context& ctx, const std::vector<std::string>& regels, int& versie) {
+  RProjectgegevens& g = ctx.project.Gegevens;
+  std::size_t i = 2;
+  while (i < regels.size() && regels[i] != KopAlgemeen) ++i;
+  for (++i; i < regels.size(); ++i) {
+    const std::string_view regel = regels[i];
+    if (BegintMetKop(regel)) break;
+    const std::size_t is = regel.find('=');
+    if (is == std::string_view::npos) continue;
+    const std::string sleutel = InKleineLetters(regel.substr(0, is + 1));
+    const std::string_view waarde = regel.substr(is + 1);
+    auto getal = [&](int& doel) {
+      if (ProbeerGetal(waarde, doel)) return true;
+      ToonFout(ctx.ui, ctx.catalogus, AlgemeneFoutGeenGetal(waarde));
+      return false;
+    };
+    if (sleutel == "fileversion=") {
+      if (!getal(versie)) return false;
+    } else if (sleutel == "projectdescription=") {
+      g.Projectomschrijving = waarde;
+    } else if (sleutel == "reporttext1=") {
+      g.ProjectRapporttekst1 = waarde;
+    } else if (sleutel == "reporttext2=") {
+      g.ProjectRapporttekst2 = waarde;
+    } else if (sleutel == "observationinterval=") {
+      if (!getal(g.Waarnemingsinterval)) return false;
+    } else if (sleutel == "shownotesdialog=") {
+      g.AantekeningenschermTonen = waarde == "1";
+    } else if (sleutel == "wildcardcharacter=") {
+      g.WildcardKarakter = Deel(waarde, 1, 1);
+    } else if (sleutel == "missedlicensecharacter=") {
+      g.GemistKentekenKarakter = Deel(waarde, 1, 1);
+    } else if (sleutel.size() == 9 && sleutel.starts_with("vehtype") && sleutel[8] == '=') {
+      if (std::string* naam = g.VoertuigtypeNaam(sleutel[7])) *naam = waarde;
+    }
+  }
+  return true;
+}
+
+// The index of the first line that equals the header, or the number of lines.
+std::size_t KopZoeken(const std::vector<std::string>& regels, std::string_view kop) {
+  for (std::size_t i = 0; i < regels.size(); ++i)
+    if (regels[i] == kop) return i;
+  return regels.size();
+}
+
+// The content lines [begin, eind) of the section whose header stands at kop: the lines up to
+// the one that ends the section, never the file's last line (the writer's closing empty
+// line). Empty when the header is missing.
+struct Bereik {
+  std::size_t begin = 0, eind = 0;
+};
+
+template <typename Einde>
+Bereik SectieBereik(const std::vector<std::string>& regels, std::size_t kop, Einde isEinde) {
+  Bereik b;
+  if (kop >= regels.size()) return b;
+  const std::size_t laatste = regels.size() - 1;
+  b.begin = b.eind = kop + 1;
+  while (b.eind < laatste && !isEinde(regels[b.eind])) ++b.eind;
+  return b;
+}
+
+// The lines of a section of posts, travel times or registrations, without empty lines.
+template <typename Doe>
+void SectieLezen(const std::vector<std::string>& regels, std::string_view kop, Doe doe) {
+  const Bereik b = SectieBereik(regels, KopZoeken(regels, kop), BegintMetKop);
+  for (std::size_t i = b.begin; i < b.eind; ++i)
+    if (!regels[i].empty()) doe(regels[i]);
+}
+
+// The notes end only at a section header, so a note may begin with "[**". When a header
+// ends them (the notes are not the last section), their closing empty line belongs to the
+// layout, not to the notes.
+void AantekeningenLezen(Project& p, const std::vector<std::string>& regels) {
+  Bereik b = SectieBereik(regels, KopZoeken(regels, KopAantekeningen), IsSectiekop);
+  if (b.eind + 1 < regels.size() && b.eind > b.begin && regels[b.eind - 1].empty()) --b.eind;
+  for (std::size_t i = b.begin; i < b.eind; ++i) p.Aantekeningen.push_back(regels[i]);
+}
+
+bool HuidigFormaatLezen(Context& ctx, const std::vector<std::string>& regels, const std::string& bestandsnaam) {
+  Project& p = ctx.project;
+  Bezig bezig(ctx.ui);
+  p.Projectbestandsnaam = ZonderExtensie(bestandsnaam);
+
+  int versie = 0;
+  if (!AlgemeneVariabelenLezen(ctx, regels, versie)) return false;
+  if (BestandsversieGetal < versie)
+    ToonWaarschuwing(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00178", {Programmanaam, Programmanaam}));
+
+  SectieLezen(regels, KopPosten, [&](std::string_view r) { PostUitRegel(p, r); });
+  SectieLezen(regels, KopDoorrijtijden, [&](std::string_view r) { p.Doorrijtijdentabel.emplace_back(r); });
+  SectieLezen(regels, KopKentekens, [&](std::string_view r) { RegistratieUitRegel(p, r); });
+  AantekeningenLezen(p, regels);
+
+  bezig.Klaar();
+  DoorrijtijdentabelBijwerken(p);
+  if (p.Gegevens.AantekeningenschermTonen) ctx.ui.AantekeningenschermTonen();
+  return true;
+}
+
+// The legacy format is read front to back: each section is searched for from where the
+// previous one ended. The line that ends a section is left for the next search, so a
+// section followed directly by the next header is not lost; a missing header leaves the
+// place where the search began.
+void OudFormaatLezen(Context& ctx, const std::vector<std::string>& regels, const std::string& bestandsnaam) {
+  Project& p = ctx.project;
+  Bezig bezig(ctx.ui);
+  const std::size_t n = regels.size();
+  const bool zonderTypen = n > 1 && regels[1] == VersieZonderVoertuigtypen;
+  std::size_t i = n < 2 ? n : 2;
+  auto zoek = [&](std::string_view kop) {
+    for (std::size_t j = i; j < n; ++j)
+      if (regels[j] == kop) {
+        i = j + 1;
+        return true;
+      }
+    return false;
+  };
+  auto lees = [&](std::string_view volgendeKop, auto doe) {
+    for (; i < n && !regels[i].empty() && regels[i] != volgendeKop; ++i) doe(regels[i]);
+  };
+
+  p.Projectbestandsnaam = ZonderExtensie(bestandsnaam);
+  if (zoek("[Projectgegevens]") && i < n) p.Gegevens.Projectomschrijving = regels[i++];
+  if (zoek("[Waarnemingsposten]")) lees("[Doorrijtijden]", [&](std::string_view r) { PostUitRegel(p, r); });
+  if (zoek("[Doorrijtijden]"))
+    lees("[Kentekens]", [&](std::string_view r) { p.Doorrijtijdentabel.emplace_back(r); });
+  if (zoek("[Kentekens]"))
+    lees("[Opmerkingen van gebruiker]", [&](std::string_view r) {
+      if (zonderTypen)
+        RegistratieZonderTypeUitRegel(p, r);
+      else
+        RegistratieUitRegel(p, r);
+    });
+  if (zoek("[Opmerkingen van gebruiker]"))
+    for (; i < n; ++i) p.Aantekeningen.push_back(regels[i]);
+
+  bezig.Klaar();
+  DoorrijtijdentabelBijwerken(p);
+}
+
+// The file's lines, or nothing after the warning that it cannot be opened.
+bool RegelsLezen(Context& ctx, const std::string& bestandsnaam, std::vector<std::string>& regels) {
+  const std::string naam = ZonderExtensie(bestandsnaam) + Projectextensie;
+  const std::optional<std::string> inhoud = BestandLezen(naam);
+  if (!inhoud) {
+    ToonWaarschuwing(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00035", {naam}));
+    return false;
+  }
+  regels = RegelsSplitsen(*inhoud);
+  return true;
+}
+
+}  // namespace
+
+bool ProjectLezen(Context& ctx, const std::string& bestandsnaam) {
+  std::vector<std::string> regels;
+  if (!RegelsLezen(ctx, bestandsnaam, regels)) return false;
+  // Line 1 is not looked at; a second line that is not empty marks the legacy format.
+  if (regels.size() > 1 && !regels[1].empty()) {
+    OudFormaatLezen(ctx, regels, bestandsnaam);
+    return true;
+  }
+  return HuidigFormaatLezen(ctx, regels, bestandsnaam);
+}
+
+bool OudProjectLezen(Context& ctx, const std::string& bestandsnaam) {
+  std::vector<std::string> regels;
+  if (!RegelsLezen(ctx, bestandsnaam, regels)) return false;
+  OudFormaatLezen(ctx, regels, bestandsnaam);
+  return true;
+}
+
+}  // namespace morvask

@@ -1,0 +1,120 @@
+#include "network/travel_time_table.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <vector>
+
+#include "core/text_utils.h"
+
+namespace morvask {
+
+namespace {
+
+// The code as it stands in positions 1-6 of a line: padded with spaces to six characters.
+std::string Zes(std::string_view code) {
+  std::string uit(code.substr(0, 6));
+  uit.resize(6, ' ');
+  return uit;
+}
+
+// The key of a pair: the texts of positions 1-6 and 8-13. A line end never occurs inside a
+// line, so it separates the two parts unambiguously.
+std::string PaarSleutel(std::string_view van, std::string_view naar) {
+  std::string s(van);
+  s += '\n';
+  s += naar;
+  return s;
+}
+
+struct Waarden {
+  std::string maximum, minimum;
+};
+
+}  // namespace
+
+bool IsHerkomstpost(std::string_view postcode) {
+  if (postcode.size() < 6) return false;
+  const char c = postcode[5];
+  return c == 'i' || c == '1' || c == '2';
+}
+
+bool IsBestemmingspost(std::string_view postcode) {
+  if (postcode.size() < 6) return false;
+  const char c = postcode[5];
+  return c == 'u' || c == '1' || c == '2';
+}
+
+std::string DoorrijtijdRegel(std::string_view van, std::string_view naar, std::string_view maximum,
+                             std::string_view minimum) {
+  std::string r = Zes(van);
+  r += ' ';
+  r += Zes(naar);
+  r += ' ';
+  r += TekstUitlijnen("L", maximum, " ", 4);
+  r += ' ';
+  r += TekstUitlijnen("L", minimum, " ", 4);
+  return r;
+}
+
+void PostlijstSorteren(Project& project) {
+  // The sort text of a post is its code padded to six, a space and its description, in
+  // capitals; the padding keeps a short code from moving its description.
+  struct Item {
+    std::string sleutel;
+    std::size_t index;
+  };
+  std::vector<Item> items;
+  items.reserve(project.Postlijst.size());
+  for (std::size_t i = 0; i < project.Postlijst.size(); ++i) {
+    const RWaarnemingspost& p = project.Postlijst[i];
+    items.push_back({InGroteLetters(Zes(p.Postcode.view()) + " " + p.Omschrijving.str()), i});
+  }
+  std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.sleutel < b.sleutel; });
+  std::vector<RWaarnemingspost> nieuw;
+  nieuw.reserve(items.size());
+  for (const Item& it : items) {
+    RWaarnemingspost p;
+    p.Postcode = project.Postlijst[it.index].Postcode;
+    p.Omschrijving = project.Postlijst[it.index].Omschrijving;
+    p.Geselecteerd = true;
+    nieuw.push_back(p);
+  }
+  project.Postlijst = std::move(nieuw);
+}
+
+void DoorrijtijdentabelBijwerken(Project& project) {
+  PostlijstSorteren(project);
+
+  std::unordered_map<std::string, Waarden> oud;
+  oud.reserve(project.Doorrijtijdentabel.size());
+  for (const std::string& regel : project.Doorrijtijdentabel) {
+    Waarden w;
+    w.maximum = Bijsnijden(Deel(regel, 15, 4));
+    w.minimum = regel.size() < 20 ? std::string("0") : Bijsnijden(Deel(regel, 20, 4));
+    // emplace keeps the first line of a pair.
+    oud.emplace(PaarSleutel(Deel(regel, 1, 6), Deel(regel, 8, 6)), std::move(w));
+  }
+
+  std::vector<const RWaarnemingspost*> bestemmingen;
+  for (const RWaarnemingspost& p : project.Postlijst)
+    if (IsBestemmingspost(p.Postcode.view())) bestemmingen.push_back(&p);
+
+  const std::string standaardMaximum = std::to_string(project.Gegevens.Waarnemingsinterval);
+  std::vector<std::string> nieuw;
+  for (const RWaarnemingspost& van : project.Postlijst) {
+    if (!IsHerkomstpost(van.Postcode.view())) continue;
+    const std::string vanZes = Zes(van.Postcode.view());
+    for (const RWaarnemingspost* naar : bestemmingen) {
+      if (naar->Postcode == van.Postcode) continue;
+      const std::string naarZes = Zes(naar->Postcode.view());
+      const auto gevonden = oud.find(PaarSleutel(vanZes, naarZes));
+      if (gevonden != oud.end())
+        nieuw.push_back(DoorrijtijdRegel(vanZes, naarZes, gevonden->second.maximum, gevonden->second.minimum));
+      else
+        nieuw.push_back(DoorrijtijdRegel(vanZes, naarZes, standaardMaximum, "0"));
+    }
+  }
+  project.Doorrijtijdentabel = std::move(nieuw);
+}
+
+}  // namespace morvask
