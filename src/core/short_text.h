@@ -35,6 +35,7 @@ class KorteTekst {
 
   friend bool operator==(const KorteTekst& a, const KorteTekst& b) { return a.view() == b.view(); }
   friend bool operator==(const KorteTekst& a, std::string_view b) { return a.view() == b; }
+  friend bool operator==(const KorteTekst& a, const char* b) { return a.view() == std::string_view(b); }
   friend auto operator<=>(const KorteTekst& a, const KorteTekst& b) { return a.view() <=> b.view(); }
 
  private:

@@ -1,0 +1,263 @@
+#include "survey/survey_generator.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <set>
+#include <unordered_map>
+
+#include "language/catalogue.h"
+#include "network/travel_time_table.h"
+
+namespace morvask::bench {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+struct Punt {
+  int nummer;  // the point number of the post codes
+  double x, y;
+  bool kordon;
+};
+
+std::string Code(int nummer, const char* type) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%03d-%s", nummer, type);
+  return buf;
+}
+
+double Afstand(const Punt& a, const Punt& b) { return std::hypot(a.x - b.x, a.y - b.y); }
+
+class Generator {
+ public:
+  explicit Generator(const OnderzoekInstellingen& s) : s_(s), rng_(s.zaad) {}
+
+  Onderzoek Maken() {
+    Onderzoek o;
+    Catalogus cat;
+    o.project.NieuwProject(cat, "onderzoek", "01-01-2026");
+    o.project.Gegevens.Waarnemingsinterval = s_.waarnemingsinterval;
+    o.project.Gegevens.Projectomschrijving = "Synthetisch kentekenonderzoek";
+    PuntenPlaatsen(o.project);
+    TabelVullen(o.project);
+    VoertuigenRijden(o);
+    RegistratiesOrdenen(o.project);
+    return o;
+  }
+
+ private:
+  double Kans() { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
+  int Getal(int van, int tot) { return std::uniform_int_distribution<int>(van, tot)(rng_); }
+
+  void PuntenPlaatsen(Project& p) {
+    int nummer = 1;
+    for (int i = 0; i < s_.kordonpunten; ++i) {
+      const double hoek = 2 * kPi * (i + 0.3 * Kans()) / std::max(1, s_.kordonpunten);
+      punten_.push_back({nummer++, s_.straal * std::cos(hoek), s_.straal * std::sin(hoek), true});
+    }
+    for (int i = 0; i < s_.tussenpunten; ++i) {
+      const double r = s_.straal * 0.6 * std::sqrt(Kans());
+      const double hoek = 2 * kPi * Kans();
+      punten_.push_back({nummer++, r * std::cos(hoek), r * std::sin(hoek), false});
+    }
+    for (const Punt& pt : punten_) {
+      if (pt.kordon) {
+        p.PostToevoegen(Code(pt.nummer, "ki"), "Kordonpunt " + std::to_string(pt.nummer) + " inkomend");
+        p.PostToevoegen(Code(pt.nummer, "ku"), "Kordonpunt " + std::to_string(pt.nummer) + " uitgaand");
+      } else {
+        p.PostToevoegen(Code(pt.nummer, "t1"), "Tussenpunt " + std::to_string(pt.nummer) + " richting 1");
+        p.PostToevoegen(Code(pt.nummer, "t2"), "Tussenpunt " + std::to_string(pt.nummer) + " richting 2");
+      }
+    }
+  }
+
+  // Minutes a vehicle needs for a distance at the average speed.
+  double Rijtijd(double km) const { return km / s_.snelheid * 60.0; }
+
+  const Punt& PuntVan(std::string_view code) const {
+    const int nummer = std::stoi(std::string(code.substr(0, 3)));
+    return punten_[static_cast<std::size_t>(nummer - 1)];
+  }
+
+  // Every pair gets a window around its straight-line travel time; the pairs of one point
+  // number (the U-turn at a cordon point, the two directions of an intermediate point) are
+  // blocked.
+  void TabelVullen(Project& p) {
+    DoorrijtijdentabelBijwerken(p);
+    for (std::string& regel : p.Doorrijtijdentabel) {
+      const std::string van = regel.substr(0, 6), naar = regel.substr(7, 6);
+      int maximum = 0, minimum = 0;
+      if (van.substr(0, 3) != naar.substr(0, 3)) {
+        const double t = Rijtijd(Afstand(PuntVan(van), PuntVan(naar)));
+        minimum = static_cast<int>(std::floor(t * 0.7));
+        maximum = static_cast<int>(std::ceil(t * 2.0)) + 3;
+      }
+      regel = DoorrijtijdRegel(van, naar, std::to_string(maximum), std::to_string(minimum));
+    }
+  }
+
+  std::string Kenteken() {
+    static const char* kVormen[] = {"LLDDDD", "DDDDLL", "DDLLDD", "LLDDLL", "LLLLDD", "DDLLLL", "DDLLLD",
+                                    "DLLLDD", "LLDDDL", "LDDDLL", "LLLDDL", "LDDLLL", "DLLDDD", "DDDLLD"};
+    static const std::string kLetters = "BDFGHJKLNPRSTVXZ";
+    for (;;) {
+      std::string k;
+      for (const char* c = kVormen[Getal(0, 13)]; *c; ++c)
+        k += *c == 'L' ? kLetters[static_cast<std::size_t>(Getal(0, 15))] : static_cast<char>('0' + Getal(0, 9));
+      if (gebruikt_.insert(k).second) return k;
+    }
+  }
+
+  char Voertuigtype() {
+    static const std::pair<char, double> kAandelen[] = {{'a', 0.78}, {'l', 0.04},  {'m', 0.03},  {'z', 0.03},
+                                                        {'b', 0.09}, {'o', 0.015}, {'u', 0.005}, {'r', 0.01}};
+    double k = Kans();
+    for (const auto& [letter, aandeel] : kAandelen) {
+      if (k < aandeel) return letter;
+      k -= aandeel;
+    }
+    return 'a';
+  }
+
+  // The plate as the observer noted it.
+  std::string Waargenomen(const std::string& kenteken, const Project& p) {
+    std::string k = kenteken;
+    const double r = Kans();
+    double grens = s_.gemist;
+    if (r < grens) return std::string(p.Gegevens.GemistKentekenKarakter.view());
+    if (r < (grens += s_.onleesbaar)) {
+      k[static_cast<std::size_t>(Getal(0, 5))] = p.Gegevens.WildcardKarakter[0];
+      return k;
+    }
+    if (r < (grens += s_.verwisseld)) {
+      const std::size_t paar = static_cast<std::size_t>(Getal(0, 2)) * 2;
+      std::swap(k[paar], k[paar + 1]);
+      return k;
+    }
+    if (r < (grens += s_.verkeerd)) {
+      const std::size_t i = static_cast<std::size_t>(Getal(0, 5));
+      static const std::string kLetters = "BDFGHJKLNPRSTVXZ";
+      const char oud = k[i];
+      while (k[i] == oud)
+        k[i] = (oud >= '0' && oud <= '9') ? static_cast<char>('0' + Getal(0, 9))
+                                          : kLetters[static_cast<std::size_t>(Getal(0, 15))];
+    }
+    return k;
+  }
+
+  struct Waarneming {
+    std::string post;
+    double minuut;
+  };
+
+  // The intermediate post a trip from a to b passes at point t: direction 1 when it heads
+  // east, 2 otherwise.
+  static std::string Tussenpost(const Punt& t, double vanX, double naarX) {
+    return Code(t.nummer, naarX >= vanX ? "t1" : "t2");
+  }
+
+  const Punt* WillekeurigTussenpunt() {
+    if (s_.tussenpunten <= 0) return nullptr;
+    return &punten_[static_cast<std::size_t>(s_.kordonpunten + Getal(0, s_.tussenpunten - 1))];
+  }
+
+  Punt BinnenPunt() {
+    const double r = s_.straal * 0.8 * std::sqrt(Kans());
+    const double hoek = 2 * kPi * Kans();
+    return {0, r * std::cos(hoek), r * std::sin(hoek), false};
+  }
+
+  // The legs of one trip from a to b, with an optional intermediate point between them.
+  std::vector<Waarneming> Rit(const Punt& van, const std::string& vanPost, const Punt& naar,
+                              const std::string& naarPost, double start) {
+    std::vector<Waarneming> w;
+    double t = start;
+    const Punt* vorige = &van;
+    if (!vanPost.empty()) w.push_back({vanPost, t});
+    if (const Punt* tp = Kans() < s_.viaTussenpunt ? WillekeurigTussenpunt() : nullptr) {
+      t += Rijtijd(Afstand(*vorige, *tp)) * (0.9 + 0.5 * Kans());
+      w.push_back({Tussenpost(*tp, van.x, naar.x), t});
+      vorige = tp;
+    }
+    if (!naarPost.empty()) {
+      t += Rijtijd(Afstand(*vorige, naar)) * (0.9 + 0.5 * Kans());
+      w.push_back({naarPost, t});
+    }
+    return w;
+  }
+
+  void VoertuigenRijden(Onderzoek& o) {
+    const double van = (s_.vanTijd / 100) * 60 + s_.vanTijd % 100;
+    const double tot = (s_.totTijd / 100) * 60 + s_.totTijd % 100;
+    const double som = s_.doorgaand + s_.herkomst + s_.bestemming + s_.lokaal;
+    const int k = s_.kordonpunten;
+    std::size_t aantal = 0;
+    while (aantal < static_cast<std::size_t>(s_.registraties) && k >= 2) {
+      const double start = van - 15 + (tot - van + 15) * Kans();
+      const double soort = Kans() * som;
+      const Punt& a = punten_[static_cast<std::size_t>(Getal(0, k - 1))];
+      Punt b = punten_[static_cast<std::size_t>(Getal(0, k - 1))];
+      std::vector<Waarneming> rit;
+      std::tuple<std::string, std::string> sleutel;
+      if (soort < s_.doorgaand) {
+        while (b.nummer == a.nummer) b = punten_[static_cast<std::size_t>(Getal(0, k - 1))];
+        rit = Rit(a, Code(a.nummer, "ki"), b, Code(b.nummer, "ku"), start);
+        sleutel = {Code(a.nummer, "ki"), Code(b.nummer, "ku")};
+      } else if (soort < s_.doorgaand + s_.herkomst) {
+        rit = Rit(BinnenPunt(), "", b, Code(b.nummer, "ku"), start);
+        sleutel = {"", Code(b.nummer, "ku")};
+      } else if (soort < s_.doorgaand + s_.herkomst + s_.bestemming) {
+        rit = Rit(a, Code(a.nummer, "ki"), BinnenPunt(), "", start);
+        sleutel = {Code(a.nummer, "ki"), ""};
+      } else {
+        rit = Rit(BinnenPunt(), "", BinnenPunt(), "", start);
+      }
+      if (std::get<0>(sleutel).size() + std::get<1>(sleutel).size() > 0) ++o.ritten[sleutel];
+      const std::string kenteken = Kenteken();
+      const char type = Voertuigtype();
+      for (const Waarneming& w : rit) {
+        const int minuut = static_cast<int>(std::floor(w.minuut));
+        if (minuut < van || minuut >= tot || minuut > 1439) continue;  // observers work in the period only
+        if (Kans() < s_.overgeslagen) continue;
+        char tijd[24];
+        std::snprintf(tijd, sizeof tijd, "%02d%02d", minuut / 60, minuut % 60);
+        o.project.RegistratieToevoegen(w.post, tijd, std::string(1, type), Waargenomen(kenteken, o.project));
+        ++aantal;
+      }
+    }
+  }
+
+  // Observers hand in their lists per post: post order, then time.
+  static void RegistratiesOrdenen(Project& p) {
+    std::unordered_map<std::string, std::size_t> volgorde;
+    for (std::size_t i = 0; i < p.Postlijst.size(); ++i) volgorde[p.Postlijst[i].Postcode.str()] = i;
+    std::stable_sort(p.Registratielijst.begin(), p.Registratielijst.end(),
+                     [&](const RRegistratie& x, const RRegistratie& y) {
+                       const std::size_t px = volgorde[x.Post.str()], py = volgorde[y.Post.str()];
+                       if (px != py) return px < py;
+                       return x.Tijd.view() < y.Tijd.view();
+                     });
+  }
+
+  OnderzoekInstellingen s_;
+  std::mt19937 rng_;
+  std::vector<Punt> punten_;
+  std::set<std::string> gebruikt_;
+};
+
+}  // namespace
+
+Onderzoek OnderzoekMaken(const OnderzoekInstellingen& instellingen) { return Generator(instellingen).Maken(); }
+
+std::vector<std::string> RittenAlsTekst(const HerkomstBestemming& ritten) {
+  std::vector<std::string> regels{"soort;van;naar;aantal"};
+  for (const auto& [sleutel, aantal] : ritten) {
+    const auto& [van, naar] = sleutel;
+    const char* soort = van.empty() ? "herkomst" : naar.empty() ? "bestemming" : "doorgaand";
+    regels.push_back(std::string(soort) + ";" + van + ";" + naar + ";" + std::to_string(aantal));
+  }
+  return regels;
+}
+
+}  // namespace morvask::bench

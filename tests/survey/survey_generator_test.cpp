@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "survey/survey_generator.h"
+
+using namespace morvask;
+using namespace morvask::bench;
+
+namespace {
+
+std::vector<std::string> Regels(const Project& p) {
+  std::vector<std::string> r;
+  for (const auto& reg : p.Registratielijst) r.push_back(reg.Regel());
+  return r;
+}
+
+}  // namespace
+
+TEST(SurveyGenerator, TheSameSeedGivesTheSameSurvey) {
+  OnderzoekInstellingen s;
+  s.registraties = 500;
+  const Onderzoek a = OnderzoekMaken(s), b = OnderzoekMaken(s);
+  EXPECT_EQ(Regels(a.project), Regels(b.project));
+  EXPECT_EQ(a.project.Doorrijtijdentabel, b.project.Doorrijtijdentabel);
+  EXPECT_EQ(a.ritten, b.ritten);
+  s.zaad = 2;
+  EXPECT_NE(Regels(OnderzoekMaken(s).project), Regels(a.project));
+}
+
+TEST(SurveyGenerator, BuildsThePostsTheTableAndAboutTheAskedRegistrations) {
+  OnderzoekInstellingen s;
+  s.kordonpunten = 4;
+  s.tussenpunten = 1;
+  s.registraties = 1000;
+  const Onderzoek o = OnderzoekMaken(s);
+  ASSERT_EQ(o.project.Postlijst.size(), 10u);
+  EXPECT_EQ(o.project.Postlijst.front().Postcode, "001-ki");
+  EXPECT_EQ(o.project.Postlijst.back().Postcode, "005-t2");
+  EXPECT_GE(o.project.Registratielijst.size(), 1000u);
+  EXPECT_LT(o.project.Registratielijst.size(), 1010u);
+  // 5 origins (4 ki, t1, t2) x their destinations, never a post with itself: 6 x 6 - 2.
+  EXPECT_EQ(o.project.Doorrijtijdentabel.size(), 34u);
+  for (const std::string& regel : o.project.Doorrijtijdentabel) {
+    const bool zelfdePunt = regel.substr(0, 3) == regel.substr(7, 3);
+    EXPECT_EQ(zelfdePunt, regel.substr(14, 5) == "0    ") << regel;
+  }
+  std::set<std::string> posten;
+  for (const auto& p : o.project.Postlijst) posten.insert(p.Postcode.str());
+  for (const auto& r : o.project.Registratielijst) {
+    EXPECT_TRUE(posten.count(r.Post.str())) << r.Regel();
+    EXPECT_GE(r.Tijd.view(), "0700");
+    EXPECT_LT(r.Tijd.view(), "0900");
+  }
+}
+
+TEST(SurveyGenerator, MakesEveryKindOfObservationError) {
+  OnderzoekInstellingen s;
+  s.registraties = 2000;
+  s.gemist = s.onleesbaar = s.verwisseld = s.verkeerd = 0.1;
+  const Onderzoek o = OnderzoekMaken(s);
+  int gemist = 0, wildcard = 0;
+  for (const auto& r : o.project.Registratielijst) {
+    if (r.Kenteken == "*") ++gemist;
+    if (r.Kenteken.view().find('#') != std::string_view::npos) ++wildcard;
+  }
+  EXPECT_GT(gemist, 100);
+  EXPECT_GT(wildcard, 100);
+  int doorgaand = 0;
+  for (const auto& [sleutel, aantal] : o.ritten)
+    if (!std::get<0>(sleutel).empty() && !std::get<1>(sleutel).empty()) doorgaand += aantal;
+  EXPECT_GT(doorgaand, 0);
+}
