@@ -1,0 +1,380 @@
+#include "core/registration_list.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "core/text_utils.h"
+#include "core/times.h"
+
+namespace morvask {
+
+namespace {
+
+// Positions 5-6 of a post code: its type ("ki", "ku", "t1", "t2").
+std::string_view Posttype(std::string_view postcode) { return Deel(postcode, 5, 2); }
+
+// A field as the fixed-width text form gives it back: a full-width field unchanged, a shorter
+// one without the trailing spaces that padded it to its width.
+template <std::size_t N>
+std::string_view ZonderOpvulling(const KorteTekst<N>& veld) {
+  std::string_view v = veld.view();
+  if (v.size() == N) return v;
+  while (!v.empty() && v.back() == ' ') v.remove_suffix(1);
+  return v;
+}
+
+std::string ZonderSpaties(std::string_view tekst) {
+  std::string uit;
+  uit.reserve(tekst.size());
+  for (char c : tekst)
+    if (c != ' ') uit += c;
+  return uit;
+}
+
+}  // namespace
+
+// ---- Counts -------------------------------------------------------------------------------
+
+int AantalRegistraties(const Project& project, std::string_view voertuigtype) {
+  const auto& lijst = project.Registratielijst;
+  if (voertuigtype == "alles") return static_cast<int>(lijst.size());
+  return static_cast<int>(
+      std::count_if(lijst.begin(), lijst.end(), [&](const RRegistratie& r) { return r.Voertuigtype == voertuigtype; }));
+}
+
+int AantalRegistratiesVanPost(const Project& project, std::string_view postcode) {
+  const auto& lijst = project.Registratielijst;
+  return static_cast<int>(
+      std::count_if(lijst.begin(), lijst.end(), [&](const RRegistratie& r) { return r.Post == postcode; }));
+}
+
+int AantalPosten(const Project& project, std::string_view soort) {
+  const auto& posten = project.Postlijst;
+  const auto tel = [&](auto&& past) { return static_cast<int>(std::count_if(posten.begin(), posten.end(), past)); };
+  const auto vanType = [&](std::string_view type) {
+    return tel([&](const RWaarnemingspost& p) { return Posttype(p.Postcode) == type; });
+  };
+  if (soort == "Alles") return static_cast<int>(posten.size());
+  if (soort == "I") return vanType("ki");
+  if (soort == "U") return vanType("ku");
+  if (soort == "T") return vanType("t1") + vanType("t2");
+  if (soort == "I*U") return vanType("ki") * vanType("ku");
+  return 0;
+}
+
+int VroegsteTijd(const Project& project) {
+  std::optional<int> kleinste;
+  for (const RRegistratie& r : project.Registratielijst) {
+    int w = 0;
+    if (ProbeerGetal(r.Tijd, w) && (!kleinste || w < *kleinste)) kleinste = w;
+  }
+  return kleinste.value_or(0);
+}
+
+int LaatsteTijd(const Project& project) {
+  std::optional<int> grootste;
+  for (const RRegistratie& r : project.Registratielijst) {
+    int w = 0;
+    if (ProbeerGetal(r.Tijd, w) && (!grootste || w > *grootste)) grootste = w;
+  }
+  return grootste.value_or(0);
+}
+
+// ---- Travel-time table ----------------------------------------------------------------------
+
+namespace {
+
+bool IsRegelVan(std::string_view regel, std::string_view van) { return Deel(regel, 1, 6) == van; }
+
+bool IsRegelVanPaar(std::string_view regel, std::string_view van, std::string_view naar) {
+  return Deel(regel, 1, 6) == van && Deel(regel, 8, 6) == naar;
+}
+
+std::optional<int> MaximumVan(std::string_view regel) {
+  int w = 0;
+  if (!ProbeerGetal(Bijsnijden(Deel(regel, 15, 4)), w)) return std::nullopt;
+  return w;
+}
+
+std::optional<int> MinimumVan(std::string_view regel) {
+  const std::string veld = Bijsnijden(Deel(regel, 20, 4));
+  if (veld.empty()) return 0;
+  int w = 0;
+  if (!ProbeerGetal(veld, w)) return std::nullopt;
+  return w;
+}
+
+// The first line of the pair, or nullptr.
+const std::string* RegelVanPaar(const Project& project, std::string_view van, std::string_view naar) {
+  for (const std::string& regel : project.Doorrijtijdentabel)
+    if (IsRegelVanPaar(regel, van, naar)) return &regel;
+  return nullptr;
+}
+
+}  // namespace
+
+std::optional<RDoorrijtijden> DoorrijtijdenVanRegel(std::string_view regel) {
+  const auto maximum = MaximumVan(regel);
+  const auto minimum = MinimumVan(regel);
+  if (!maximum || !minimum) return std::nullopt;
+  return RDoorrijtijden{*maximum, *minimum};
+}
+
+bool DoorrijtijdentabelLeesbaar(const Project& project) {
+  return std::all_of(project.Doorrijtijdentabel.begin(), project.Doorrijtijdentabel.end(),
+                     [](const std::string& regel) { return DoorrijtijdenVanRegel(regel).has_value(); });
+}
+
+std::optional<int> GrootsteMaximaleDoorrijtijd(const Project& project, std::string_view van) {
+  const bool alle = van == "*";
+  std::optional<int> grootste;
+  for (const std::string& regel : project.Doorrijtijdentabel) {
+    if (!alle && !IsRegelVan(regel, van)) continue;
+    const auto maximum = MaximumVan(regel);
+    if (!maximum) return std::nullopt;
+    if (!grootste || *maximum > *grootste) grootste = *maximum;
+  }
+  return grootste.value_or(0);
+}
+
+std::optional<bool> BinnenDoorrijtijden(const Project& project, std::string_view van, std::string_view naar,
+                                        std::string_view eerdereTijd, std::string_view latereTijd) {
+  const std::string* regel = RegelVanPaar(project, van, naar);
+  if (!regel) return false;
+  const auto tijden = DoorrijtijdenVanRegel(*regel);
+  const auto eerder = TijdNaarMinuten(eerdereTijd);
+  const auto later = TijdNaarMinuten(latereTijd);
+  if (!tijden || !eerder || !later) return std::nullopt;
+  const int d = *later - *eerder;
+  return tijden->Maximum != 0 && d >= 0 && tijden->Minimum <= d && d <= tijden->Maximum;
+}
+
+std::optional<bool> RelatieGeblokkeerd(const Project& project, bool controleren, std::string_view van,
+                                       std::string_view naar) {
+  if (!controleren) return false;
+  const std::string* regel = RegelVanPaar(project, van, naar);
+  if (!regel) return false;
+  const auto maximum = MaximumVan(*regel);
+  if (!maximum) return std::nullopt;
+  return *maximum == 0;
+}
+
+std::optional<std::string> SomDoorrijtijden(const Project& project) {
+  std::int64_t som = 0;  // a large table of four-digit numbers can pass the 32-bit range
+  for (const std::string& regel : project.Doorrijtijdentabel) {
+    const auto tijden = DoorrijtijdenVanRegel(regel);
+    if (!tijden) return std::nullopt;
+    som += std::int64_t{tijden->Maximum} + tijden->Minimum;
+  }
+  return std::to_string(som);
+}
+
+// ---- Sorting --------------------------------------------------------------------------------
+
+namespace {
+
+enum class Volgorde { KTP, PTK, TPK, TPtPnrKV, TPt2PnrKV, VPT };
+
+std::optional<Volgorde> VolgordeVanCode(std::string_view code) {
+  if (code == "KTP") return Volgorde::KTP;
+  if (code == "PTK") return Volgorde::PTK;
+  if (code == "TPK") return Volgorde::TPK;
+  if (code == "TPtPnrKV") return Volgorde::TPtPnrKV;
+  if (code == "TPt2PnrKV") return Volgorde::TPt2PnrKV;
+  if (code == "VPT") return Volgorde::VPT;
+  return std::nullopt;
+}
+
+// The longest key line ("KTP", 23 characters).
+constexpr std::size_t SleutelBreedte = 23;
+using Sleuteltekens = std::array<char, SleutelBreedte>;
+
+// Writes key lines field by field, every field padded with spaces to its width.
+class SleutelSchrijver {
+ public:
+  explicit SleutelSchrijver(Sleuteltekens& uit) : uit_(uit) { uit_.fill(' '); }
+
+  SleutelSchrijver& Veld(std::string_view waarde, std::size_t breedte) {
+    waarde = waarde.substr(0, breedte);
+    std::copy(waarde.begin(), waarde.end(), uit_.begin() + pos_);
+    pos_ += breedte;
+    return *this;
+  }
+  SleutelSchrijver& Spatie() {
+    ++pos_;
+    return *this;
+  }
+  std::size_t Lengte() const { return pos_; }
+
+ private:
+  Sleuteltekens& uit_;
+  std::size_t pos_ = 0;
+};
+
+// The route order of a post type at equal times: inbound cordon, intermediate direction 1,
+// intermediate direction 2, outbound cordon; anything else after them.
+char RoutevolgordeCijfer(char zesdeTeken) {
+  switch (zesdeTeken) {
+    case 'i': return '1';
+    case '1': return '2';
+    case '2': return '3';
+    case 'u': return '4';
+    default: return '5';
+  }
+}
+
+std::size_t SleutelSchrijven(const RRegistratie& r, Volgorde volgorde, Sleuteltekens& uit) {
+  // The post padded to its width first, so its number (1-3) and type (4-6, 5-6) parts are
+  // always the same columns of the code.
+  std::array<char, 6> post;
+  post.fill(' ');
+  std::copy(r.Post.view().begin(), r.Post.view().end(), post.begin());
+  const std::string_view p(post.data(), post.size());
+
+  SleutelSchrijver s(uit);
+  const std::string_view nummer = p.substr(0, 3);
+  const std::string_view type = p.substr(3, 3);  // "-ki", "-ku", "-t1", "-t2"
+  switch (volgorde) {
+    case Volgorde::KTP:
+      s.Veld(r.Kenteken, 6).Spatie().Veld(r.Tijd, 4).Spatie().Veld(p.substr(4, 2), 2).Spatie();
+      s.Veld(p, 6).Spatie().Veld(r.Voertuigtype, 1);
+      break;
+    case Volgorde::PTK:
+      s.Veld(p, 6).Spatie().Veld(r.Tijd, 4).Spatie().Veld(r.Kenteken, 6).Spatie().Veld(r.Voertuigtype, 1);
+      break;
+    case Volgorde::TPK:
+      s.Veld(r.Tijd, 4).Spatie().Veld(p, 6).Spatie().Veld(r.Kenteken, 6).Spatie().Veld(r.Voertuigtype, 1);
+      break;
+    case Volgorde::TPtPnrKV:
+      s.Veld(r.Tijd, 4).Spatie().Veld(type, 3).Spatie().Veld(nummer, 3).Spatie();
+      s.Veld(r.Kenteken, 6).Spatie().Veld(r.Voertuigtype, 1);
+      break;
+    case Volgorde::TPt2PnrKV: {
+      const char cijfer = RoutevolgordeCijfer(p[5]);
+      s.Veld(r.Tijd, 4).Spatie().Veld({&cijfer, 1}, 1).Veld(type, 3).Spatie().Veld(nummer, 3).Spatie();
+      s.Veld(r.Kenteken, 6).Spatie().Veld(r.Voertuigtype, 1);
+      break;
+    }
+    case Volgorde::VPT:
+      s.Veld(r.Voertuigtype, 1).Spatie().Veld(p, 6).Spatie().Veld(r.Tijd, 4).Spatie().Veld(r.Kenteken, 6);
+      break;
+  }
+  return s.Lengte();
+}
+
+struct Sorteerelement {
+  Sleuteltekens sleutel;  // in capitals: the comparison ignores the case of a-z
+  std::uint32_t index;
+};
+
+}  // namespace
+
+std::optional<std::string> Sorteersleutel(const RRegistratie& registratie, std::string_view volgorde) {
+  const auto v = VolgordeVanCode(volgorde);
+  if (!v) return std::nullopt;
+  Sleuteltekens tekens;
+  const std::size_t lengte = SleutelSchrijven(registratie, *v, tekens);
+  return std::string(tekens.data(), lengte);
+}
+
+bool RegistratiesSorteren(Project& project, std::string_view volgorde) {
+  const auto v = VolgordeVanCode(volgorde);
+  if (!v) return false;
+  auto& lijst = project.Registratielijst;
+  if (lijst.empty()) return true;
+
+  std::vector<Sorteerelement> elementen(lijst.size());
+  for (std::size_t i = 0; i < lijst.size(); ++i) {
+    Sorteerelement& e = elementen[i];
+    SleutelSchrijven(lijst[i], *v, e.sleutel);
+    for (char& c : e.sleutel) c = GroteLetter(c);
+    e.index = static_cast<std::uint32_t>(i);
+  }
+  std::stable_sort(elementen.begin(), elementen.end(), [](const Sorteerelement& a, const Sorteerelement& b) {
+    return std::memcmp(a.sleutel.data(), b.sleutel.data(), SleutelBreedte) < 0;
+  });
+
+  // Rebuilt in key order with what the key lines hold: each field without its padding, the
+  // plate without any space, both status flags cleared.
+  std::vector<RRegistratie> gesorteerd;
+  gesorteerd.reserve(lijst.size());
+  for (const Sorteerelement& e : elementen) {
+    const RRegistratie& r = lijst[e.index];
+    gesorteerd.emplace_back(ZonderOpvulling(r.Post), ZonderOpvulling(r.Tijd), ZonderOpvulling(r.Voertuigtype),
+                            ZonderSpaties(r.Kenteken));
+  }
+  lijst = std::move(gesorteerd);
+  return true;
+}
+
+// ---- Text form ------------------------------------------------------------------------------
+
+void RegistratiesNaarTekst(const Project& project, std::vector<std::string>& tekst) {
+  tekst.clear();
+  tekst.reserve(project.Registratielijst.size());
+  for (const RRegistratie& r : project.Registratielijst) tekst.push_back(r.Regel());
+}
+
+void RegistratiesUitTekst(Project& project, const std::vector<std::string>& tekst) {
+  auto& lijst = project.Registratielijst;
+  lijst.clear();
+  lijst.reserve(tekst.size());
+  for (const std::string& regel : tekst)
+    if (!regel.empty()) lijst.push_back(RRegistratie::UitRegel(regel));
+}
+
+// ---- Purges of the matching run -------------------------------------------------------------
+
+void GebruikteVerwijderen(Project& project) {
+  auto& lijst = project.Registratielijst;
+  std::erase_if(lijst, [](const RRegistratie& r) { return r.Gebruikt; });
+  for (RRegistratie& r : lijst) r.Geprobeerd = false;
+}
+
+void GebruikteVerwijderenMetGeprobeerd(Project& project) {
+  // The result of writing each kept registration as "B " or two spaces and its line with
+  // every field at its width, and cutting it back: the fields without their padding, only the
+  // tried mark kept.
+  auto& lijst = project.Registratielijst;
+  std::erase_if(lijst, [](const RRegistratie& r) { return r.Gebruikt; });
+  for (RRegistratie& r : lijst) {
+    RRegistratie terug(ZonderOpvulling(r.Post), ZonderOpvulling(r.Tijd), ZonderOpvulling(r.Voertuigtype),
+                       ZonderOpvulling(r.Kenteken));
+    terug.Geprobeerd = r.Geprobeerd;
+    r = terug;
+  }
+}
+
+// ---- Copies used when a post is deleted -----------------------------------------------------
+
+void RegistratiesBehalvePostNaarWerklijst(Project& project, std::string_view postcode) {
+  auto& werk = project.Werkregistratielijst;
+  werk.clear();
+  for (const RRegistratie& r : project.Registratielijst)
+    if (r.Post != postcode) werk.emplace_back(r.Post, r.Tijd, r.Voertuigtype, r.Kenteken);
+}
+
+void RegistratiesUitWerklijst(Project& project) {
+  auto& lijst = project.Registratielijst;
+  lijst.clear();
+  lijst.reserve(project.Werkregistratielijst.size());
+  for (const RRegistratie& r : project.Werkregistratielijst)
+    if (!r.Post.empty()) lijst.emplace_back(r.Post, r.Tijd, r.Voertuigtype, r.Kenteken);
+}
+
+void PostenBehalveNaarWerklijst(Project& project, std::string_view postcode) {
+  auto& werk = project.Werkpostlijst;
+  werk.clear();
+  for (const RWaarnemingspost& p : project.Postlijst)
+    if (p.Postcode != postcode) werk.push_back(RWaarnemingspost{p.Postcode, p.Omschrijving, true});
+}
+
+void PostenUitWerklijst(Project& project) {
+  auto& posten = project.Postlijst;
+  posten.clear();
+  for (const RWaarnemingspost& p : project.Werkpostlijst)
+    if (!p.Postcode.empty()) posten.push_back(RWaarnemingspost{p.Postcode, p.Omschrijving, true});
+}
+
+}  // namespace morvask

@@ -1,0 +1,139 @@
+#pragma once
+// Operations over the open project's lists: counts, the earliest and latest time, lookups in
+// the travel-time table, the six sort orders of the registration list, its conversion to
+// text lines and back, the purges of the matching run, and the copies of all posts (and all
+// registrations) but one used when a post is deleted.
+//
+// Plain functions over one project; none keeps state, prints or throws. Code comparisons are
+// exact and case-sensitive. Every operation is linear in the size of its list, the sort is
+// n log n, so a survey of a million registrations stays quick.
+//
+// Unreadable numbers. The time conversion and the travel-time lookups need whole numbers: the
+// two halves of an hhmm time, and the maximum and minimum of a travel-time line. When a value
+// a lookup needs is not a whole number, the lookup returns an empty std::optional and shows
+// nothing; the calling command reports the failure (the program's general error message) and
+// ends. A command that must not stop half-way checks beforehand: DoorrijtijdentabelLeesbaar
+// for the table and TijdNaarMinuten(...).has_value() for each time it will compare. When both
+// hold, no lookup below returns empty.
+// Note on std::optional<bool>: test the answer with `== true` (or value_or(false)); a plain
+// `if (antwoord)` only asks whether there is an answer.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/project.h"
+
+namespace morvask {
+
+// ---- Counts -------------------------------------------------------------------------------
+
+// Registrations whose vehicle type equals the letter; "alles" counts every registration.
+int AantalRegistraties(const Project& project, std::string_view voertuigtype);
+// Registrations whose post equals the code.
+int AantalRegistratiesVanPost(const Project& project, std::string_view postcode);
+// Posts of a kind, told by positions 5-6 of the code: "Alles" every post (capital A), "I" the
+// "ki" posts, "U" the "ku" posts, "T" the "t1" and "t2" posts, "I*U" the number of "ki" posts
+// times the number of "ku" posts; 0 for any other kind (so "alles" gives 0).
+int AantalPosten(const Project& project, std::string_view soort);
+// The smallest and the largest whole-number value of the registration times (0815 is 815),
+// over the registrations whose time is a whole number; 0 when there is none.
+int VroegsteTijd(const Project& project);
+int LaatsteTijd(const Project& project);
+
+// ---- Travel-time table ----------------------------------------------------------------------
+// A line holds the origin in positions 1-6, the destination in 8-13, the maximum in 15-18 and
+// the minimum in 20-23, the numbers trimmed of spaces. A minimum that is missing (a line
+// shorter than 20) or blank counts as 0. A maximum of 0 blocks the pair. Of several lines for
+// one pair the first counts.
+
+struct RDoorrijtijden {
+  int Maximum = 0;
+  int Minimum = 0;
+};
+
+// The maximum and minimum of one line; empty when either is not a whole number.
+std::optional<RDoorrijtijden> DoorrijtijdenVanRegel(std::string_view regel);
+// True when every line of the table has readable numbers.
+bool DoorrijtijdentabelLeesbaar(const Project& project);
+
+// The largest maximum among the lines whose origin equals the code, or among all lines for
+// "*"; 0 when no line qualifies. Empty when one of those maxima is unreadable.
+std::optional<int> GrootsteMaximaleDoorrijtijd(const Project& project, std::string_view van);
+
+// Whether the later sighting at the destination can follow the earlier one at the origin:
+// with d = minutes(later) - minutes(earlier), true when the pair's line exists, its maximum is
+// not 0, minimum <= d <= maximum and d >= 0. The difference does not wrap past midnight (2355
+// then 0005 is false). False when the pair has no line. Empty when the line's numbers or one
+// of the two times is unreadable.
+std::optional<bool> BinnenDoorrijtijden(const Project& project, std::string_view van, std::string_view naar,
+                                        std::string_view eerdereTijd, std::string_view latereTijd);
+
+// Whether the pair is blocked: false when controleren is off or the pair has no line; true
+// when the line's maximum is 0. Empty when that maximum is unreadable.
+std::optional<bool> RelatieGeblokkeerd(const Project& project, bool controleren, std::string_view van,
+                                       std::string_view naar);
+
+// The sum of every maximum and every minimum of the table, in decimal: the fingerprint by
+// which a match file notices that the travel times changed. Empty when a number is unreadable.
+std::optional<std::string> SomDoorrijtijden(const Project& project);
+
+// ---- Sorting --------------------------------------------------------------------------------
+// Order codes:
+//   "KTP"        plate, time, post type, post, vehicle type
+//   "PTK"        post, time, plate, vehicle type
+//   "TPK"        time, post, plate, vehicle type
+//   "TPtPnrKV"   time, post type ("-ki" < "-ku" < "-t1" < "-t2"), post number, plate, type
+//   "TPt2PnrKV"  time, post type in route order (ki, t1, t2, ku; any other type last), post
+//                number, plate, vehicle type - the order of the matching run
+//   "VPT"        vehicle type, post, time, plate
+// Each registration gets a key line with every field padded with spaces to its width (post 6,
+// time 4, type 1, plate 6), so the fields keep their columns whatever their length; the keys
+// are compared byte by byte with the letters a-z taken as A-Z. The sort is stable: equal keys
+// keep their list order.
+
+// The key line of one registration for an order code (letter case as in the registration);
+// empty for an unknown code.
+std::optional<std::string> Sorteersleutel(const RRegistratie& registratie, std::string_view volgorde);
+
+// Re-orders the registration list. Every registration comes back with its plate without
+// spaces ("AB 12" becomes "AB12") and both status flags cleared; the other fields come back as
+// they were (a field shorter than its width loses trailing spaces, the padding of its key).
+// An empty list is left alone. Returns false, leaving the list untouched, for an unknown code.
+bool RegistratiesSorteren(Project& project, std::string_view volgorde);
+
+// ---- Text form ------------------------------------------------------------------------------
+
+// Replaces the caller's text list with one registration line per registration, in list order.
+void RegistratiesNaarTekst(const Project& project, std::vector<std::string>& tekst);
+// Clears the registration list and rebuilds it from the text list: every non-empty line gives
+// a registration cut at positions 1-6, 8-11, 13 and 15-20, letter case unchanged, flags cleared.
+void RegistratiesUitTekst(Project& project, const std::vector<std::string>& tekst);
+
+// ---- Purges of the matching run -------------------------------------------------------------
+
+// Removes every registration marked used; the others keep their order and end up with both
+// status flags cleared.
+void GebruikteVerwijderen(Project& project);
+// The same, but the tried mark of the kept registrations survives. A field shorter than its
+// width loses trailing spaces; every other field is kept as it is.
+void GebruikteVerwijderenMetGeprobeerd(Project& project);
+
+// ---- Copies used when a post is deleted -----------------------------------------------------
+
+// Clears the work registration list and appends a copy (flags cleared) of every registration
+// whose post differs from the code.
+void RegistratiesBehalvePostNaarWerklijst(Project& project, std::string_view postcode);
+// Clears the registration list and appends a copy (flags cleared) of every work-list
+// registration whose post is not empty.
+void RegistratiesUitWerklijst(Project& project);
+// Clears the auxiliary post list and appends a copy (selected) of every post whose code
+// differs from the given one.
+void PostenBehalveNaarWerklijst(Project& project, std::string_view postcode);
+// Clears the post list and appends a copy (selected) of every auxiliary-list post with a
+// non-empty code.
+void PostenUitWerklijst(Project& project);
+
+}  // namespace morvask
