@@ -29,13 +29,18 @@ const std::string* RProjectgegevens::VoertuigtypeNaam(char letter) const {
 }
 
 std::string RRegistratie::Regel() const {
+  // Post, time and type are padded to their widths, so that a short field never shifts the
+  // fields after it away from the positions readers cut at.
   std::string r;
   r.reserve(20);
   r += Post.view();
+  r.resize(6, ' ');
   r += ' ';
   r += Tijd.view();
+  r.resize(11, ' ');
   r += ' ';
   r += Voertuigtype.view();
+  r.resize(13, ' ');
   r += ' ';
   r += Kenteken.view();
   return r;

@@ -56,7 +56,8 @@ struct RRegistratie {
   RRegistratie(std::string_view post, std::string_view tijd, std::string_view type, std::string_view kenteken)
       : Post(post), Tijd(tijd), Voertuigtype(type), Kenteken(kenteken) {}
 
-  // The registration line: post, time, type and plate joined by single spaces.
+  // The registration line: post (1-6), time (8-11), type (13) and plate (from 15), joined by
+  // single spaces; a short post, time or type is padded to its width.
   std::string Regel() const;
   // Cut from a registration line at positions 1-6, 8-11, 13 and 15-20, without checks.
   static RRegistratie UitRegel(std::string_view regel);

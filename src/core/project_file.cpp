@@ -24,17 +24,6 @@ std::string Vast(std::string_view tekst, std::size_t breedte) {
   return uit;
 }
 
-std::string RegistratieRegel(const RRegistratie& r) {
-  std::string regel = Vast(r.Post.view(), 6);
-  regel += ' ';
-  regel += Vast(r.Tijd.view(), 4);
-  regel += ' ';
-  regel += Vast(r.Voertuigtype.view(), 1);
-  regel += ' ';
-  regel += r.Kenteken.view();
-  return regel;
-}
-
 std::string Booleaans(bool b) { return b ? "1" : "0"; }
 
 void Verwijderen(const fs::path& pad) {
@@ -97,7 +86,7 @@ std::string ProjectTekst(const Project& project) {
   r.emplace_back("");
 
   r.emplace_back("[**License numbers**]");
-  for (const RRegistratie& reg : project.Registratielijst) r.push_back(RegistratieRegel(reg));
+  for (const RRegistratie& reg : project.Registratielijst) r.push_back(reg.Regel());
   r.emplace_back("");
 
   r.emplace_back("[**Notes**]");
