@@ -1,5 +1,6 @@
 #include "app/folders.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -46,16 +47,23 @@ std::string SpeciaalMapPad(int welke, const std::string& programmaMap) {
     const char* w = std::getenv(naam);
     return w ? std::string(w) : std::string();
   };
+  // A relative folder in an XDG variable is invalid and ignored: it would make the settings
+  // depend on the working folder.
+  auto absoluut = [](std::string m) { return !m.empty() && m[0] == '/' ? m : std::string(); };
   std::string map;
   if (welke == 0) {
-    map = omgeving("XDG_CONFIG_HOME");
+    map = absoluut(omgeving("XDG_CONFIG_HOME"));
     if (map.empty()) {
       const std::string thuis = omgeving("HOME");
       if (!thuis.empty()) map = MetSlotBackslash(thuis) + ".config";
     }
   } else if (welke == 1) {
-    map = omgeving("XDG_CONFIG_DIRS");
-    map = map.substr(0, map.find(':'));
+    const std::string mappen = omgeving("XDG_CONFIG_DIRS");
+    for (std::size_t begin = 0; begin <= mappen.size() && map.empty();) {
+      const std::size_t eind = std::min(mappen.find(':', begin), mappen.size());
+      map = absoluut(mappen.substr(begin, eind - begin));
+      begin = eind + 1;
+    }
     if (map.empty()) map = "/etc/xdg";
   }
   if (map.empty()) return MetSlotBackslash(programmaMap);

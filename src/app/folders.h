@@ -30,7 +30,7 @@ bool BestandKopieren(std::string_view bronMap, std::string_view doelMap, std::st
 
 // 0: the user's roaming application-data folder ($XDG_CONFIG_HOME, else ~/.config);
 // 1: the all-users one (the first of $XDG_CONFIG_DIRS, else /etc/xdg); with a trailing
-// separator; the program folder when the system gives none.
+// separator; the program folder when the system gives none. Relative XDG folders are ignored.
 std::string SpeciaalMapPad(int welke, const std::string& programmaMap);
 
 // The text of the command line after the program's own name: the arguments joined by spaces,

@@ -82,21 +82,36 @@ bool BestandAtomischSchrijven(std::string_view bestandsnaam, std::string_view in
   if (bestandsnaam.empty()) return false;
   const fs::path doel = NaarPad(bestandsnaam);
   std::error_code ec;
-  if (fs::is_directory(doel, ec)) return false;
-  fs::path tijdelijk = doel;
+  const fs::file_status status = fs::status(doel, ec);
+  if (fs::is_directory(status)) return false;
+  const bool bestaat = fs::exists(status);
+  // A file the user made read-only is not replaced behind his back.
+  constexpr fs::perms schrijven = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  if (bestaat && (status.permissions() & schrijven) == fs::perms::none) return false;
+
+  // A temporary name beside the target that no file has yet.
+  fs::path tijdelijk;
   std::random_device rd;
-  tijdelijk += ".tmp" + std::to_string(rd() % 1000000);
+  for (int poging = 0; poging < 100; ++poging) {
+    tijdelijk = doel;
+    tijdelijk += ".tmp" + std::to_string(rd() % 1000000);
+    if (!fs::exists(tijdelijk, ec) && !ec) break;
+    tijdelijk.clear();
+  }
+  if (tijdelijk.empty()) return false;
   {
     std::ofstream uit(tijdelijk, std::ios::binary | std::ios::trunc);
     if (!uit) return false;
     uit.write(inhoud.data(), static_cast<std::streamsize>(inhoud.size()));
     uit.flush();
+    uit.close();
     if (!uit) {
-      uit.close();
       fs::remove(tijdelijk, ec);
       return false;
     }
   }
+  // The replaced file keeps its permissions (a private project stays private).
+  if (bestaat) fs::permissions(tijdelijk, status.permissions() & fs::perms::mask, ec);
   fs::rename(tijdelijk, doel, ec);
   if (ec) {
     fs::remove(tijdelijk, ec);

@@ -30,7 +30,8 @@ std::vector<std::string> RegelsSplitsen(std::string_view tekst);
 // Joins lines, each followed by CR LF.
 std::string RegelsSamenvoegen(const std::vector<std::string>& regels);
 
-// Writes the file whole or not at all; false when it could not be written.
+// Writes the file whole or not at all; false when it could not be written. An existing
+// target that is read-only is left as it is (false); a replaced target keeps its permissions.
 bool BestandAtomischSchrijven(std::string_view bestandsnaam, std::string_view inhoud);
 bool RegelsAtomischSchrijven(std::string_view bestandsnaam, const std::vector<std::string>& regels);
 

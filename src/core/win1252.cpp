@@ -82,7 +82,10 @@ std::string Utf8NaarWin1252(std::string_view tekst) {
       c = (c << 6) | (v & 0x3F);
     }
     if (!goed) { ongeldig(); continue; }
-    uit += CodepuntNaarWin1252(c);
+    // An overlong form (a character in more bytes than it needs) is malformed too; taking it
+    // would let a "/" or a NUL byte in under another guise.
+    static constexpr char32_t kKleinste[] = {0, 0x80, 0x800, 0x10000};
+    uit += c < kKleinste[volg] ? '?' : CodepuntNaarWin1252(c);
     i += volg + 1;
   }
   return uit;
