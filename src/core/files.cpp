@@ -1,5 +1,9 @@
 #include "core/files.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <fstream>
 #include <random>
 #include <system_error>
@@ -89,26 +93,29 @@ bool BestandAtomischSchrijven(std::string_view bestandsnaam, std::string_view in
   constexpr fs::perms schrijven = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
   if (bestaat && (status.permissions() & schrijven) == fs::perms::none) return false;
 
-  // A temporary name beside the target that no file has yet.
+  // A temporary file beside the target that no file had yet (O_EXCL), written whole and
+  // forced to disk before it replaces the target, so a crash leaves the old file or the new.
   fs::path tijdelijk;
+  int fd = -1;
   std::random_device rd;
-  for (int poging = 0; poging < 100; ++poging) {
+  for (int poging = 0; poging < 100 && fd < 0; ++poging) {
     tijdelijk = doel;
     tijdelijk += ".tmp" + std::to_string(rd() % 1000000);
-    if (!fs::exists(tijdelijk, ec) && !ec) break;
-    tijdelijk.clear();
+    fd = ::open(tijdelijk.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) return false;
   }
-  if (tijdelijk.empty()) return false;
-  {
-    std::ofstream uit(tijdelijk, std::ios::binary | std::ios::trunc);
-    if (!uit) return false;
-    uit.write(inhoud.data(), static_cast<std::streamsize>(inhoud.size()));
-    uit.flush();
-    uit.close();
-    if (!uit) {
-      fs::remove(tijdelijk, ec);
-      return false;
-    }
+  if (fd < 0) return false;
+  bool goed = true;
+  for (std::size_t geschreven = 0; goed && geschreven < inhoud.size();) {
+    const ssize_t n = ::write(fd, inhoud.data() + geschreven, inhoud.size() - geschreven);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) goed = false; else geschreven += static_cast<std::size_t>(n);
+  }
+  if (goed && ::fsync(fd) != 0) goed = false;
+  if (::close(fd) != 0) goed = false;
+  if (!goed) {
+    fs::remove(tijdelijk, ec);
+    return false;
   }
   // The replaced file keeps its permissions (a private project stays private).
   if (bestaat) fs::permissions(tijdelijk, status.permissions() & fs::perms::mask, ec);
