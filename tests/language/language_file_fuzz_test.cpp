@@ -142,11 +142,15 @@ TEST(Fuzz, LanguageFiles) {
         ASSERT_EQ(*gevonden, w) << n;
       }
 
-    Catalogus een, twee;
-    DynamischeTekstenLezenUitIni(een, bestand);
-    DynamischeTekstenLezenUitIni(twee, bestand);
-    DynamischeTekstenLezenUitIni(twee, bestand);
-    for (const auto& k : standaard.Sleutels()) ASSERT_EQ(een[k], twee[k]) << n << " " << k;
+    // Reading twice gives what reading once gives (on every other file: the catalogue is
+    // the costly part).
+    if (n % 2 == 0) {
+      Catalogus een, twee;
+      DynamischeTekstenLezenUitIni(een, bestand);
+      DynamischeTekstenLezenUitIni(twee, bestand);
+      DynamischeTekstenLezenUitIni(twee, bestand);
+      for (const auto& k : standaard.Sleutels()) ASSERT_EQ(een[k], twee[k]) << n << " " << k;
+    }
 
     RScherm s = Voorbeeldscherm();
     VertaalScherm(s, bestand);
