@@ -123,8 +123,8 @@ TEST(ProjectLezenBeschadigd, ThousandsOfMutatedFilesReadWithoutHarm) {
   test::ProjectOmgeving o;
   const std::string geldig = GeldigBestand();
   const std::string oud = OudBestand();
-  const std::string naam = o.map.Pad("fuzz.mpr");
-  const std::string terug = o.map.Pad("terug.mpr");
+  const std::string naam = (o.map / "fuzz.mpr");
+  const std::string terug = (o.map / "terug.mpr");
   Mutator m(4401);
   int huidig = 0, legacy = 0, afgebroken = 0;
   for (int i = 0; i < 3000; ++i) {

@@ -79,9 +79,9 @@ std::vector<std::string> Sectie(const std::string& kop) {
 TEST(ProjectLezen, ReadsEveryPartOfTheCurrentFormat) {
   ProjectOmgeving o;
   o.Schrijf("oost.mpr", Voorbeeld());
-  ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("oost.mpr")));
+  ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "oost.mpr")));
   const Project& p = o.project;
-  EXPECT_EQ(p.Projectbestandsnaam, o.map.Pad("oost"));
+  EXPECT_EQ(p.Projectbestandsnaam, (o.map / "oost"));
   EXPECT_EQ(p.Gegevens.Projectomschrijving, "Onderzoek Oost");
   EXPECT_EQ(p.Gegevens.ProjectRapporttekst1, "Gemeente Oost");
   EXPECT_EQ(p.Gegevens.Waarnemingsinterval, 5);
@@ -104,8 +104,8 @@ TEST(ProjectLezen, ReadsEveryPartOfTheCurrentFormat) {
 TEST(ProjectLezen, WritingWhatWasReadReproducesTheFileByteForByte) {
   ProjectOmgeving o;
   o.Schrijf("oost.mpr", Voorbeeld());
-  ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("oost.mpr")));
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map.Pad("kopie.mpr")));
+  ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "oost.mpr")));
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "kopie.mpr")));
   EXPECT_EQ(o.Lees("kopie.mpr"), Voorbeeld());
 }
 
@@ -118,7 +118,7 @@ TEST(ProjectLezen, SectionsInAnotherOrderReadTheSame) {
   }
   ProjectOmgeving o;
   o.Schrijf("anders.mpr", RegelsSamenvoegen(regels));
-  ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("anders.mpr")));
+  ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "anders.mpr")));
   EXPECT_EQ(o.project.Aantekeningen, (std::vector<std::string>{"Eerste regel", "", "[**Let op**]", "na de kop"}));
   EXPECT_EQ(ProjectTekst(o.project), Voorbeeld());
 }
@@ -126,22 +126,22 @@ TEST(ProjectLezen, SectionsInAnotherOrderReadTheSame) {
 TEST(ProjectLezen, AnyExtensionIsReplacedByMpr) {
   ProjectOmgeving o;
   o.Schrijf("survey.mpr", Voorbeeld());
-  ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("survey.txt")));
+  ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "survey.txt")));
   EXPECT_EQ(o.project.Gegevens.Projectomschrijving, "Onderzoek Oost");
-  EXPECT_EQ(o.project.Projectbestandsnaam, o.map.Pad("survey"));
+  EXPECT_EQ(o.project.Projectbestandsnaam, (o.map / "survey"));
 
   ProjectOmgeving zonder;
   zonder.Schrijf("survey.mpr", Voorbeeld());
-  EXPECT_TRUE(ProjectLezen(zonder.ctx, zonder.map.Pad("survey")));
+  EXPECT_TRUE(ProjectLezen(zonder.ctx, (zonder.map / "survey")));
 }
 
 TEST(ProjectLezen, AMissingFileIsAWarningAndReadsNothing) {
   ProjectOmgeving o;
-  EXPECT_FALSE(ProjectLezen(o.ctx, o.map.Pad("weg.txt")));
+  EXPECT_FALSE(ProjectLezen(o.ctx, (o.map / "weg.txt")));
   ASSERT_EQ(o.ui.berichten.size(), 1u);
   EXPECT_EQ(o.ui.berichten[0].soort, "waarschuwing");
   EXPECT_EQ(o.ui.berichten[0].caption, "Morvask");
-  EXPECT_EQ(o.ui.berichten[0].tekst, "Kan bestand " + o.map.Pad("weg.mpr") + " niet openen.");
+  EXPECT_EQ(o.ui.berichten[0].tekst, "Kan bestand " + (o.map / "weg.mpr") + " niet openen.");
   EXPECT_EQ(o.ui.berichten[0].knoppen, std::vector<std::string>{"&OK"});
   EXPECT_EQ(o.project.Projectbestandsnaam, "Naamloos");
 }
@@ -151,7 +151,7 @@ TEST(ProjectLezen, LineEndsAreLfOrCrLfAndALoneCrIsText) {
   for (const std::string& r : VoorbeeldRegels) lf += r + "\n";
   ProjectOmgeving o;
   o.Schrijf("lf.mpr", lf);
-  ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("lf.mpr")));
+  ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "lf.mpr")));
   EXPECT_EQ(ProjectTekst(o.project), Voorbeeld());
 
   // A file of CR line ends only is one long first line: nothing is recognised.
@@ -159,7 +159,7 @@ TEST(ProjectLezen, LineEndsAreLfOrCrLfAndALoneCrIsText) {
   for (const std::string& r : VoorbeeldRegels) cr += r + "\r";
   ProjectOmgeving c;
   c.Schrijf("cr.mpr", cr);
-  ASSERT_TRUE(ProjectLezen(c.ctx, c.map.Pad("cr.mpr")));
+  ASSERT_TRUE(ProjectLezen(c.ctx, (c.map / "cr.mpr")));
   EXPECT_TRUE(c.project.Postlijst.empty());
   EXPECT_EQ(c.project.Gegevens.Projectomschrijving, c.catalogus["AA00168"]);
 
@@ -167,7 +167,7 @@ TEST(ProjectLezen, LineEndsAreLfOrCrLfAndALoneCrIsText) {
   regels[4] = "ProjectDescription=twee\rregels";
   ProjectOmgeving m;
   m.Schrijf("cr.mpr", RegelsSamenvoegen(regels));
-  ASSERT_TRUE(ProjectLezen(m.ctx, m.map.Pad("cr.mpr")));
+  ASSERT_TRUE(ProjectLezen(m.ctx, (m.map / "cr.mpr")));
   EXPECT_EQ(m.project.Gegevens.Projectomschrijving, "twee\rregels");
 }
 
@@ -192,7 +192,7 @@ TEST(ProjectLezen, KeysIgnoreLetterCaseAndOnlyOneMeansTrue) {
     TelUi ui;
     Context ctx{o.project, o.instellingen, o.catalogus, ui, o.ctx.mappen};
     o.Schrijf("k.mpr", RegelsSamenvoegen(regels));
-    ASSERT_TRUE(ProjectLezen(ctx, o.map.Pad("k.mpr")));
+    ASSERT_TRUE(ProjectLezen(ctx, (o.map / "k.mpr")));
     EXPECT_EQ(o.project.Gegevens.AantekeningenschermTonen, g.tonen);
     EXPECT_EQ(ui.getoond, g.tonen ? 1 : 0);
     EXPECT_EQ(o.project.Gegevens.ProjectRapporttekst1, "anders=met=is");
@@ -204,7 +204,7 @@ TEST(ProjectLezen, MissingKeysKeepTheNewProjectValues) {
   ProjectOmgeving o;
   o.Schrijf("kaal.mpr", RegelsSamenvoegen({"[Morvask datafile]", "", "[**General variables**]", "onzin",
                                            "Onbekend=3", "VehTypex=X", "VehTypeb=Touringcar", ""}));
-  ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("kaal.mpr")));
+  ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "kaal.mpr")));
   EXPECT_EQ(o.project.Gegevens.VehTypeb, "Touringcar");
   EXPECT_EQ(o.project.Gegevens.VehTypea, o.catalogus["AA00170"]);
   EXPECT_EQ(o.project.Gegevens.Waarnemingsinterval, 1);
@@ -218,7 +218,7 @@ TEST(ProjectLezen, RegistrationsGetLowerCasePostAndTypeAndAreCutAtTheirColumns) 
   regels.insert(regels.begin() + 32, "");
   ProjectOmgeving o;
   o.Schrijf("r.mpr", RegelsSamenvoegen(regels));
-  ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("r.mpr")));
+  ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "r.mpr")));
   ASSERT_EQ(o.project.Registratielijst.size(), 3u);  // the empty line is skipped
   const RRegistratie& r = o.project.Registratielijst[0];
   EXPECT_EQ(r.Post.view(), "001-ki");
@@ -234,7 +234,7 @@ TEST(ProjectLezen, TheLastLineIsNeverSectionContent) {
   ASSERT_EQ(regels.back(), "001-ku 0830 a AB12CD");
   ProjectOmgeving o;
   o.Schrijf("kort.mpr", RegelsSamenvoegen(regels));
-  ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("kort.mpr")));
+  ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "kort.mpr")));
   EXPECT_EQ(o.project.Registratielijst.size(), 2u);
   EXPECT_EQ(o.project.Postlijst.size(), 3u);
   EXPECT_TRUE(o.project.Aantekeningen.empty());
@@ -243,9 +243,9 @@ TEST(ProjectLezen, TheLastLineIsNeverSectionContent) {
 TEST(ProjectLezen, NotesEndOnlyAtASectionHeader) {
   ProjectOmgeving o;
   o.project.Aantekeningen = {"[**Let op**]", "[**", "[**Notes", "laatste"};
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map.Pad("n.mpr")));
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "n.mpr")));
   o.Nieuw();
-  ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("n.mpr")));
+  ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "n.mpr")));
   EXPECT_EQ(o.project.Aantekeningen, (std::vector<std::string>{"[**Let op**]", "[**", "[**Notes", "laatste"}));
 
   // A header ends them; its first occurrence in the file counts.
@@ -256,28 +256,28 @@ TEST(ProjectLezen, NotesEndOnlyAtASectionHeader) {
   regels.push_back("");
   ProjectOmgeving d;
   d.Schrijf("d.mpr", RegelsSamenvoegen(regels));
-  ASSERT_TRUE(ProjectLezen(d.ctx, d.map.Pad("d.mpr")));
+  ASSERT_TRUE(ProjectLezen(d.ctx, (d.map / "d.mpr")));
   EXPECT_EQ(d.project.Aantekeningen, (std::vector<std::string>{"Eerste regel", "", "[**Let op**]", "na de kop"}));
   EXPECT_EQ(d.project.Postlijst.size(), 3u);
 }
 
 TEST(ProjectLezen, EmptyNotesRoundTripUnchanged) {
   ProjectOmgeving o;
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map.Pad("leeg.mpr")));
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "leeg.mpr")));
   const std::string eerste = o.Lees("leeg.mpr");
   EXPECT_TRUE(eerste.ends_with("\r\n[**Notes**]\r\n\r\n"));
   o.Nieuw();
-  ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("leeg.mpr")));
+  ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "leeg.mpr")));
   EXPECT_TRUE(o.project.Aantekeningen.empty());
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map.Pad("leeg.mpr")));
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "leeg.mpr")));
   EXPECT_EQ(o.Lees("leeg.mpr"), eerste);
 
   // One empty note line stays one.
   o.project.Aantekeningen = {""};
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map.Pad("een.mpr")));
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "een.mpr")));
   EXPECT_TRUE(o.Lees("een.mpr").ends_with("\r\n[**Notes**]\r\n\r\n\r\n"));
   o.Nieuw();
-  ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("een.mpr")));
+  ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "een.mpr")));
   EXPECT_EQ(o.project.Aantekeningen, std::vector<std::string>{""});
 }
 
@@ -288,7 +288,7 @@ TEST(ProjectLezen, ANewerVersionWarnsAndReadsOn) {
     regels[3] = versie;
     ProjectOmgeving o;
     o.Schrijf("nieuw.mpr", RegelsSamenvoegen(regels));
-    ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("nieuw.mpr")));
+    ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "nieuw.mpr")));
     ASSERT_EQ(o.ui.berichten.size(), 1u);
     EXPECT_EQ(o.ui.berichten[0].soort, "waarschuwing");
     EXPECT_EQ(o.ui.berichten[0].tekst,
@@ -302,7 +302,7 @@ TEST(ProjectLezen, ANewerVersionWarnsAndReadsOn) {
     regels[3] = versie;
     ProjectOmgeving o;
     o.Schrijf("oud.mpr", RegelsSamenvoegen(regels));
-    ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("oud.mpr")));
+    ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "oud.mpr")));
     EXPECT_TRUE(o.ui.berichten.empty()) << versie;
   }
 }
@@ -320,7 +320,7 @@ TEST(ProjectLezen, ANumberThatIsNotOneEndsTheReading) {
     regels[g.index] = g.regel;
     ProjectOmgeving o;
     o.Schrijf("fout.mpr", RegelsSamenvoegen(regels));
-    EXPECT_FALSE(ProjectLezen(o.ctx, o.map.Pad("fout.mpr")));
+    EXPECT_FALSE(ProjectLezen(o.ctx, (o.map / "fout.mpr")));
     ASSERT_EQ(o.ui.berichten.size(), 1u);
     EXPECT_EQ(o.ui.berichten[0].soort, "fout");
     EXPECT_EQ(o.ui.berichten[0].tekst, AlgemeneFoutGeenGetal(g.waarde));
@@ -344,7 +344,7 @@ TEST(ProjectLezen, TheTravelTimeTableIsRebuiltFromThePosts) {
   ProjectOmgeving o;
   o.Schrijf("t.mpr", RegelsSamenvoegen(regels));
   o.project.Postlijst.clear();
-  ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("t.mpr")));
+  ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "t.mpr")));
   ASSERT_EQ(o.project.Postlijst.size(), 3u);
   EXPECT_EQ(o.project.Postlijst[0].Postcode.view(), "001-ki");
   EXPECT_EQ(o.project.Postlijst[2].Postcode.view(), "002-t1");
@@ -391,9 +391,9 @@ TEST(OudProjectLezen, VersionTwoHundredHasNoTypeColumn) {
     SCOPED_TRACE(g.versie);
     ProjectOmgeving o;
     o.Schrijf("oud.mpr", RegelsSamenvoegen(OudBestand(g.versie)));
-    ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("oud.dat")));
+    ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "oud.dat")));
     const Project& p = o.project;
-    EXPECT_EQ(p.Projectbestandsnaam, o.map.Pad("oud"));
+    EXPECT_EQ(p.Projectbestandsnaam, (o.map / "oud"));
     EXPECT_EQ(p.Gegevens.Projectomschrijving, "Oud onderzoek");
     ASSERT_EQ(p.Registratielijst.size(), 2u);
     EXPECT_EQ(p.Registratielijst[0].Post.view(), "001-ki");
@@ -419,7 +419,7 @@ TEST(OudProjectLezen, ASecondLineThatIsNotEmptyMeansLegacyWhateverTheFirstLine) 
   regels[1] = "320";
   ProjectOmgeving o;
   o.Schrijf("x.mpr", RegelsSamenvoegen(regels));
-  ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("x.mpr")));
+  ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "x.mpr")));
   EXPECT_TRUE(o.project.Postlijst.empty());  // no legacy headers in it
   EXPECT_EQ(o.project.Gegevens.Projectomschrijving, o.catalogus["AA00168"]);
 }
@@ -430,7 +430,7 @@ TEST(OudProjectLezen, ASectionFollowedDirectlyByTheNextHeaderIsNotLost) {
                                             "[Waarnemingsposten]", "001-ki Noord", "002-ku Zuid", "[Doorrijtijden]",
                                             "001-ki 002-ku 30   4   ", "[Kentekens]", "001-ki 0815 a AB12CD",
                                             "[Opmerkingen van gebruiker]", "notitie"}));
-  ASSERT_TRUE(OudProjectLezen(o.ctx, o.map.Pad("dicht.mpr")));
+  ASSERT_TRUE(OudProjectLezen(o.ctx, (o.map / "dicht.mpr")));
   EXPECT_EQ(o.project.Postlijst.size(), 2u);
   EXPECT_EQ(o.project.Doorrijtijdentabel, std::vector<std::string>{"001-ki 002-ku 30   4   "});
   EXPECT_EQ(o.project.Registratielijst.size(), 1u);
@@ -443,8 +443,8 @@ TEST(OudProjectLezen, ASectionFollowedDirectlyByTheNextHeaderIsNotLost) {
 TEST(ProjectSchrijven, SetsTheNameAndClearsTheChangedFlag) {
   ProjectOmgeving o;
   o.project.Gegevens.ProjectgegevensbestandGewijzigd = true;
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map.Pad("nieuw.project.mpr")));
-  EXPECT_EQ(o.project.Projectbestandsnaam, o.map.Pad("nieuw.project"));
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "nieuw.project.mpr")));
+  EXPECT_EQ(o.project.Projectbestandsnaam, (o.map / "nieuw.project"));
   EXPECT_FALSE(o.project.Gegevens.ProjectgegevensbestandGewijzigd);
   EXPECT_EQ(o.ui.menuCodes, std::vector<int>{mcOpslaan});
   EXPECT_FALSE(o.ui.bezig);
@@ -454,7 +454,7 @@ TEST(ProjectSchrijven, SetsTheNameAndClearsTheChangedFlag) {
 TEST(ProjectSchrijven, AFailedWriteWarnsAndLeavesTheProjectAlone) {
   ProjectOmgeving o;
   o.project.Gegevens.ProjectgegevensbestandGewijzigd = true;
-  const std::string naam = o.map.Pad("geen/map/p.mpr");
+  const std::string naam = (o.map / "geen/map/p.mpr");
   EXPECT_FALSE(ProjectSchrijven(o.ctx, naam));
   ASSERT_EQ(o.ui.berichten.size(), 1u);
   EXPECT_EQ(o.ui.berichten[0].soort, "waarschuwing");
@@ -471,19 +471,19 @@ TEST(ProjectSchrijven, FieldsKeepTheirColumnsWhenTheyAreShort) {
   ProjectOmgeving o;
   o.project.PostToevoegen("01-k", "Oost");
   o.project.RegistratieToevoegen("01-k", "815", "", "AB");
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map.Pad("kort.mpr")));
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "kort.mpr")));
   const std::string tekst = o.Lees("kort.mpr");
   EXPECT_NE(tekst.find("\r\n01-k   Oost\r\n"), std::string::npos);
   EXPECT_NE(tekst.find("\r\n01-k   815    AB\r\n"), std::string::npos);
   o.Nieuw();
-  ASSERT_TRUE(ProjectLezen(o.ctx, o.map.Pad("kort.mpr")));
+  ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "kort.mpr")));
   EXPECT_EQ(o.project.Postlijst[0].Omschrijving.view(), "Oost");
   EXPECT_EQ(o.project.Registratielijst[0].Kenteken.view(), "AB");
 }
 
 TEST(ProjectOpslaanMetBevestiging, AsksBeforeOverwriting) {
   ProjectOmgeving o;
-  const std::string naam = o.map.Pad("p.mpr");
+  const std::string naam = (o.map / "p.mpr");
   EXPECT_TRUE(ProjectOpslaanMetBevestiging(o.ctx, naam));  // new file: no question
   EXPECT_TRUE(o.ui.berichten.empty());
   const std::string eerst = o.Lees("p.mpr");
@@ -527,8 +527,8 @@ std::vector<std::string> Slots(const std::string& map) {
 
 TEST(ReservebestandenMaken, FiveSlotsRotateWithTheNewestInSlotOne) {
   ProjectOmgeving o;
-  const std::string backup = o.map.Pad("backup/");
-  const std::string naam = o.map.Pad("p.mpr");
+  const std::string backup = (o.map / "backup/");
+  const std::string naam = (o.map / "p.mpr");
   const std::vector<std::vector<std::string>> verwacht = {
       {"-", "-", "-", "-", "-"},       // the first save has nothing to copy
       {"v1", "-", "-", "-", "-"},      {"v2", "v1", "-", "-", "-"},   {"v3", "v2", "v1", "-", "-"},
@@ -542,7 +542,7 @@ TEST(ReservebestandenMaken, FiveSlotsRotateWithTheNewestInSlotOne) {
   EXPECT_EQ(Beschrijving(naam), "v7");
   // Only the slots are left behind in the backup folder.
   int bestanden = 0;
-  for (const auto& e : std::filesystem::directory_iterator(o.map.Pad("backup"))) {
+  for (const auto& e : std::filesystem::directory_iterator((o.map / "backup"))) {
     ++bestanden;
     EXPECT_TRUE(e.path().filename().string().starts_with("MorvaskBackUp")) << e.path();
   }
@@ -551,33 +551,33 @@ TEST(ReservebestandenMaken, FiveSlotsRotateWithTheNewestInSlotOne) {
 
 TEST(ReservebestandenMaken, ANewFileMovesTheSlotsUpAndLeavesSlotOneEmpty) {
   ProjectOmgeving o;
-  const std::string backup = o.map.Pad("backup/");
+  const std::string backup = (o.map / "backup/");
   o.project.Gegevens.Projectomschrijving = "a";
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map.Pad("a.mpr")));
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map.Pad("a.mpr")));
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "a.mpr")));
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "a.mpr")));
   o.project.Gegevens.Projectomschrijving = "b";
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map.Pad("b.mpr")));
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "b.mpr")));
   EXPECT_EQ(Slots(backup), (std::vector<std::string>{"-", "a", "-", "-", "-"}));
 }
 
 TEST(ReservebestandenMaken, AnEmptyFolderSettingMeansTheTemporaryFolder) {
   ProjectOmgeving o;
   o.instellingen.Reservebestandendirectory = "";
-  o.ctx.mappen.Tijdelijk = o.map.Pad("tmp");  // the separator is added
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map.Pad("p.mpr")));
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map.Pad("p.mpr")));
-  EXPECT_TRUE(BestandBestaat(o.map.Pad("tmp/MorvaskBackUp1.mpr")));
-  EXPECT_FALSE(BestandBestaat(o.map.Pad("backup/MorvaskBackUp1.mpr")));
+  o.ctx.mappen.Tijdelijk = (o.map / "tmp");  // the separator is added
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "p.mpr")));
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "p.mpr")));
+  EXPECT_TRUE(BestandBestaat((o.map / "tmp/MorvaskBackUp1.mpr")));
+  EXPECT_FALSE(BestandBestaat((o.map / "backup/MorvaskBackUp1.mpr")));
 }
 
 TEST(ReservebestandenMaken, AProjectInTheBackupFolderItselfStillGetsItsBackup) {
   ProjectOmgeving o;
-  const std::string naam = o.map.Pad("backup/p.mpr");
+  const std::string naam = (o.map / "backup/p.mpr");
   o.project.Gegevens.Projectomschrijving = "eerst";
   ASSERT_TRUE(ProjectSchrijven(o.ctx, naam));
   o.project.Gegevens.Projectomschrijving = "daarna";
   ASSERT_TRUE(ProjectSchrijven(o.ctx, naam));
-  EXPECT_EQ(Slots(o.map.Pad("backup/")), (std::vector<std::string>{"eerst", "-", "-", "-", "-"}));
+  EXPECT_EQ(Slots((o.map / "backup/")), (std::vector<std::string>{"eerst", "-", "-", "-", "-"}));
   EXPECT_EQ(Beschrijving(naam), "daarna");
 }
 
@@ -587,12 +587,12 @@ TEST(ReservebestandenMaken, SwitchedOffTouchesNothing) {
   o.Schrijf("backup/MorvaskBackUp1.mpr", "een");
   o.Schrijf("backup/MorvaskBackUp5.mpr", "vijf");
   o.Schrijf("backup/p.mpr", "ander project");
-  for (int i = 0; i < 3; ++i) ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map.Pad("p.mpr")));
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "p.mpr")));
   EXPECT_EQ(o.Lees("backup/MorvaskBackUp1.mpr"), "een");
   EXPECT_EQ(o.Lees("backup/MorvaskBackUp5.mpr"), "vijf");
   EXPECT_EQ(o.Lees("backup/p.mpr"), "ander project");
   int bestanden = 0;
-  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(o.map.Pad("backup"))) ++bestanden;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator((o.map / "backup"))) ++bestanden;
   EXPECT_EQ(bestanden, 3);
 }
 
