@@ -5,4 +5,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 build="${MORVASK_BUILD_DIR:-build}"
-"$build/src/cli/morvask-cli" --version
+cli="$build/src/cli/morvask-cli"
+example=data/examples/voorbeeld.mpr
+"$cli" --version
+echo "== $example"
+"$cli" info "$example"

@@ -1,0 +1,83 @@
+#include "cli/environment.h"
+
+#include "cli/commands.h"
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+
+#include "app/messages.h"
+#include "core/files.h"
+#include "core/project_file.h"
+#include "core/settings_file.h"
+#include "core/win1252.h"
+#include "language/language_file.h"
+
+namespace morvask::cli {
+
+namespace {
+
+std::string Programmapad() {
+  char buf[PATH_MAX];
+  const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+  if (n <= 0) return {};
+  return Utf8NaarWin1252(std::string_view(buf, static_cast<std::size_t>(n)));
+}
+
+}  // namespace
+
+std::string Argument(const std::string& utf8) { return Utf8NaarWin1252(utf8); }
+
+Omgeving::Omgeving(bool forceer)
+    : ui(forceer), ctx{project, instellingen, catalogus, ui, MappenBepalen(Programmapad())} {}
+
+bool Omgeving::Voorbereiden(const Argumenten& a) {
+  const auto eigen = a.Waarde("settings");
+  const std::string bestand = eigen ? Argument(*eigen) : InstellingenBestandPad(ctx.mappen.Programma);
+  if (!InstellingenLezen(instellingen, bestand, ctx.mappen.Tijdelijk, ui, catalogus) && ui.fouten > 0) return false;
+
+  std::string taal = instellingen.Taal;
+  if (const auto t = a.Waarde("language")) {
+    taal = Argument(*t);
+    if (taal != IngebouwdeTaal && !BestandBestaat(TaalMap(ctx.mappen.Programma) + taal + ".lng")) {
+      ToonFout(ui, catalogus, TekstVullen(ctx.vast.BestandNietGevonden, {TaalMap(ctx.mappen.Programma) + taal + ".lng"}));
+      return false;
+    }
+  }
+  StelTaalInScreentext(ctx, taal);
+  ctx.vast = VasteTekstenInstellen(instellingen.Taal);
+  return true;
+}
+
+bool Omgeving::ProjectOpenen(const std::string& bestandsnaam) {
+  project.NieuwProject(catalogus, ctx.vast.NieuwProjectNaam, VandaagTekst());
+  return ProjectLezen(ctx, bestandsnaam);
+}
+
+void RegelsAfdrukken(const std::vector<std::string>& regels) {
+  std::string uit;
+  for (const std::string& r : regels) {
+    uit += VoorTerminal(r);
+    uit += '\n';
+  }
+  std::fwrite(uit.data(), 1, uit.size(), stdout);
+}
+
+}  // namespace morvask::cli
+
+namespace morvask::cli {
+
+int RegelsUitvoeren(Omgeving& o, const Argumenten& a, const std::vector<std::string>& regels) {
+  const auto uitvoer = a.Waarde("output");
+  if (!uitvoer) {
+    RegelsAfdrukken(regels);
+    return kKlaar;
+  }
+  const std::string bestand = Argument(*uitvoer);
+  if (RegelsAtomischSchrijven(bestand, regels)) return kKlaar;
+  ToonWaarschuwing(o.ui, o.catalogus, o.catalogus.Vul("AA00006", {bestand}));
+  return kMislukt;
+}
+
+}  // namespace morvask::cli

@@ -1,0 +1,57 @@
+#include "support/cli_run.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "support/temp_folder.h"
+
+namespace morvask::test {
+
+namespace {
+
+std::string Lees(const std::string& pad) {
+  std::ifstream in(pad, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+}  // namespace
+
+CliUitkomst CliUitvoeren(const std::vector<std::string>& argumenten) {
+  TijdelijkeMap map;
+  const std::string uitPad = map / "uit", foutPad = map / "fout";
+  CliUitkomst u;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    const int uit = open(uitPad.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int fout = open(foutPad.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int niets = open("/dev/null", O_RDONLY);
+    dup2(uit, 1);
+    dup2(fout, 2);
+    dup2(niets, 0);
+    std::vector<char*> argv;
+    std::string programma = MORVASK_CLI;
+    argv.push_back(programma.data());
+    std::vector<std::string> kopie = argumenten;
+    for (auto& a : kopie) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    execv(programma.c_str(), argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  waitpid(pid, &status, 0);
+  u.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  u.uit = Lees(uitPad);
+  u.fout = Lees(foutPad);
+  return u;
+}
+
+std::string VoorbeeldProject() { return std::string(MORVASK_SOURCE_DIR) + "/data/examples/voorbeeld.mpr"; }
+
+}  // namespace morvask::test
