@@ -1,0 +1,16 @@
+#include "network/posts_report.h"
+
+#include "app/context.h"
+#include "reports/report_layout.h"
+
+namespace morvask {
+
+Rapport RapportWaarnemingsposten(const Context& ctx) {
+  RapportBuffer buffer;
+  BovensteGedeelteRapport(buffer, ctx);
+  buffer.RegelsToevoegen(WaarnemingspostenRegels(ctx));
+  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::Waarnemingsposten);
+  return RichEdit1NaarKindForm(buffer, ctx.catalogus["AA00098"]);
+}
+
+}  // namespace morvask

@@ -1,0 +1,18 @@
+#include "registrations/notes_report.h"
+
+#include "app/context.h"
+#include "reports/report_layout.h"
+
+namespace morvask {
+
+Rapport RapportAantekeningen(const Context& ctx) {
+  RapportBuffer buffer;
+  BovensteGedeelteRapport(buffer, ctx);
+  buffer.RegelToevoegen(ctx.catalogus["AA00011"]);
+  buffer.RegelToevoegen("");
+  buffer.RegelsToevoegen(ctx.project.Aantekeningen);
+  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::Aantekeningen);
+  return RichEdit1NaarKindForm(buffer, ctx.catalogus["AA00012"]);
+}
+
+}  // namespace morvask

@@ -1,0 +1,107 @@
+#include "registrations/registration_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <unordered_set>
+
+#include "app/context.h"
+#include "core/text_utils.h"
+#include "reports/report_layout.h"
+
+namespace morvask {
+
+namespace {
+
+bool IsCijfer(char c) { return c >= '0' && c <= '9'; }
+
+// Digits only: the first two at most 23, the third (the tens of minutes) at most 5.
+bool GeldigeTijd(std::string_view tijd) {
+  if (tijd.size() < 3 || !std::all_of(tijd.begin(), tijd.end(), IsCijfer)) return false;
+  const int uren = (tijd[0] - '0') * 10 + (tijd[1] - '0');
+  return uren <= 23 && tijd[2] <= '5';
+}
+
+bool GeldigVoertuigtype(std::string_view type) {
+  return type.size() == 1 && Voertuigtypen.find(KleineLetter(type[0])) != std::string_view::npos;
+}
+
+bool GeldigKentekenkarakter(char c, const RProjectgegevens& g) {
+  const char klein = KleineLetter(c);
+  if ((klein >= 'a' && klein <= 'z') || IsCijfer(klein)) return true;
+  const std::string_view gemist = g.GemistKentekenKarakter.view();
+  const std::string_view wildcard = g.WildcardKarakter.view();
+  return (!gemist.empty() && klein == gemist[0]) || (!wildcard.empty() && klein == wildcard[0]);
+}
+
+bool IsGemistKenteken(std::string_view kenteken, const RProjectgegevens& g) {
+  return !g.GemistKentekenKarakter.empty() && !kenteken.empty() && kenteken[0] == g.GemistKentekenKarakter[0];
+}
+
+}  // namespace
+
+Rapport RegistratiesbestandControleren(Context& ctx, const RControleInstellingen& instellingen) {
+  const Catalogus& cat = ctx.catalogus;
+  const Project& project = ctx.project;
+  const RProjectgegevens& g = project.Gegevens;
+  const std::string n = std::to_string(instellingen.Aantal);
+
+  ctx.ui.VoortgangTonen(cat["AA00070"], false);
+  RapportBuffer buffer;
+  BovensteGedeelteRapport(buffer, ctx);
+  for (const char* sleutel : {"AA00071", "AA00072", "AA00073", "AA00074", "AA00075"})
+    buffer.RegelToevoegen(cat[sleutel]);
+  buffer.RegelToevoegen(cat.Vul(instellingen.MeerDan ? "AA00076" : "AA00077", {n}));
+  buffer.RegelToevoegen("");
+  const std::string lijn = Lijn(ctx.instellingen, 83);
+  buffer.RegelToevoegen(lijn);
+  buffer.RegelToevoegen(cat["AA00078"]);
+  buffer.RegelToevoegen(lijn);
+
+  std::unordered_set<std::string_view> posten;
+  for (const RWaarnemingspost& p : project.Postlijst) posten.insert(p.Postcode.view());
+
+  const std::string lengteFout = cat.Vul(instellingen.MeerDan ? "AA00085" : "AA00086", {n});
+  const std::size_t totaal = project.Registratielijst.size();
+  int opmerkingen = 0;
+  int procent = -1;
+  for (std::size_t i = 0; i < totaal; ++i) {
+    const RRegistratie& r = project.Registratielijst[i];
+    // The line number is never cut, however many registrations there are.
+    std::string begin = std::to_string(i + 1);
+    if (begin.size() < 8) begin.resize(8, ' ');
+    begin += r.Post.str() + " " + r.Tijd.str() + " " + r.Voertuigtype.str() + " " +
+             TekstUitlijnen("L", r.Kenteken.view(), " ", 6) + "  ->  ";
+    auto bevinding = [&](const std::string& tekst) {
+      buffer.RegelToevoegen(begin + tekst);
+      ++opmerkingen;
+    };
+
+    if (!GeldigVoertuigtype(r.Voertuigtype.view())) bevinding(cat["AA00079"]);
+    if (!GeldigeTijd(r.Tijd.view())) bevinding(cat["AA00080"]);
+    if (!IsGeheelGetal(Deel(r.Post.view(), 1, 3))) bevinding(cat["AA00081"]);
+    const std::string_view type = Deel(r.Post.view(), 4, 3);
+    if (type != "-ki" && type != "-t1" && type != "-t2" && type != "-ku") bevinding(cat["AA00082"]);
+    if (!posten.count(r.Post.view())) bevinding(cat["AA00083"]);
+    const std::string_view kenteken = r.Kenteken.view();
+    if (kenteken.empty()) bevinding(cat["AA00084"]);
+    for (const char c : kenteken)
+      if (!GeldigKentekenkarakter(c, g)) bevinding(cat["AA00084"]);
+    const int lengte = static_cast<int>(kenteken.size());
+    const bool teLang = instellingen.MeerDan ? lengte > instellingen.Aantal : lengte < instellingen.Aantal;
+    if (teLang && !IsGemistKenteken(kenteken, g)) bevinding(lengteFout);
+
+    const int nu = static_cast<int>(std::lround(100.0 * static_cast<double>(i + 1) / static_cast<double>(totaal)));
+    if (nu != procent) ctx.ui.VoortgangPositie(procent = nu);
+    ctx.ui.BerichtenVerwerken();
+  }
+
+  buffer.RegelToevoegen(lijn);
+  buffer.RegelToevoegen(cat["AA00087"] + std::to_string(opmerkingen));
+  buffer.RegelToevoegen(lijn);
+  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::Geen);
+  Rapport rapport = RichEdit1NaarKindForm(buffer, cat["AA00088"]);
+  ctx.ui.VoortgangSluiten();
+  return rapport;
+}
+
+}  // namespace morvask
