@@ -195,6 +195,11 @@ TEST(KentekensGelijk, MissedPlates) {
        true, ""},
       {"empty missed-plate character", MetGemist(Exact(), ""), "*12345", "*12345", true, ""},
       {"empty plates are no missed plates", Exact(), "", "", true, ""},
+      // The missed-plate test looks at the plates as compared, after the upper-casing.
+      {"letter x upper-cased is no missed plate", MetGemist(Exact(), "x"), "xAB123", "xAB123", true, ""},
+      {"letter x kept is a missed plate", ZonderHoofdletters(MetGemist(Exact(), "x"), false), "xAB123", "xAB123",
+       false, ""},
+      {"letter X matches the upper-cased x", MetGemist(Exact(), "X"), "xab123", "XAB123", false, ""},
   });
 }
 
