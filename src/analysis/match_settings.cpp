@@ -24,12 +24,6 @@ std::string MatchbestandsnaamUitDialoog(std::string_view gekozen) {
   return naam;
 }
 
-std::string TijdveldNormaliseren(std::string_view tekst) {
-  int waarde = 0;
-  if (!ProbeerGetal(tekst, waarde)) return std::string(tekst);
-  return TijdOpmaken(waarde);
-}
-
 void MaximaleTijden(RMatchInstellingen& in, const Project& project) {
   // The earliest time as it stands, with four digits; the until time is a sum and is
   // normalised (0859 plus 1 minute is 0900).

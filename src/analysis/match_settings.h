@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/times.h"
+
 namespace morvask {
 
 struct Project;
@@ -46,10 +48,6 @@ std::string StandaardMatchbestandsnaam(const Project& project);
 // (letter case ignored).
 std::string MatchbestandsnaamUitDialoog(std::string_view gekozen);
 
-// A typed time: when the text is a whole number it comes back normalised with four digits
-// (minutes above 59 carried once by adding 40, capped at 2359: "0775" gives "0815"); any
-// other text comes back unchanged.
-std::string TijdveldNormaliseren(std::string_view tekst);
 
 // "&Maximale tijden": from = the earliest registration time, until = the latest plus the
 // observation interval, normalised; the period-correction option is greyed (not cleared).

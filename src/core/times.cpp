@@ -34,4 +34,10 @@ std::string TijdOpmaken(int hhmm) {
   return tekst;
 }
 
+std::string TijdveldNormaliseren(std::string_view tekst) {
+  int waarde = 0;
+  if (!ProbeerGetal(tekst, waarde) || waarde < 0) return std::string(tekst);
+  return TijdOpmaken(waarde);
+}
+
 }  // namespace morvask

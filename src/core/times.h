@@ -32,4 +32,9 @@ int TijdNormaliseren(int hhmm);
 // TijdNormaliseren, written with four digits and leading zeros: 5 gives "0005".
 std::string TijdOpmaken(int hhmm);
 
+// A typed time as a time field shows it when it loses the focus: a whole number is
+// normalised and written with four digits ("745" gives "0745", "1275" gives "1315", "2400"
+// gives "2359"); any other text, a negative number among them, is left as it is.
+std::string TijdveldNormaliseren(std::string_view tekst);
+
 }  // namespace morvask

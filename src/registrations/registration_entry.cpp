@@ -18,12 +18,6 @@ std::vector<std::string> Tijdsuggesties(int waarnemingsinterval) {
   return tijden;
 }
 
-std::string TijdveldNormaliseren(std::string_view tijd) {
-  int waarde = 0;
-  if (!ProbeerGetal(tijd, waarde) || waarde < 0) return std::string(tijd);
-  return TijdOpmaken(waarde);
-}
-
 RInvoerscherm InvoerschermVullen(const Project& project) {
   RInvoerscherm scherm;
   for (const RWaarnemingspost& p : project.Postlijst) scherm.Postcodes.push_back(p.Postcode.str());

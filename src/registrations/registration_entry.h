@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/context.h"
+#include "core/times.h"
 #include "registrations/registration_editor.h"
 
 namespace morvask {
@@ -33,10 +34,6 @@ struct RInvoerToestand {
 // 0000.
 std::vector<std::string> Tijdsuggesties(int waarnemingsinterval);
 
-// A typed time as the time field shows it when it loses the focus: an integer is normalised
-// and written with four digits ("745" gives "0745", "1275" gives "1315", "2400" gives
-// "2359"); any other text, a negative number among them, is left as it is.
-std::string TijdveldNormaliseren(std::string_view tijd);
 
 // What the window shows when it opens: the post codes in list order, the wildcard and missed-
 // plate characters, and the vehicle-type captions "&a : " + name ... "&r : " + name.

@@ -92,7 +92,7 @@ TEST(MatchInstellingen, MaximumTimes) {
 TEST(MatchInstellingen, EditingATimeFieldNormalisesItAndEnablesTheCorrection) {
   const std::vector<std::pair<std::string, std::string>> gevallen = {
       {"0775", "0815"}, {"0860", "0900"}, {"2370", "2359"}, {"2400", "2359"}, {"0815", "0815"},
-      {"5", "0005"},    {"07x5", "07x5"}, {"", ""},         {"-5", "0000"},
+      {"5", "0005"},    {"07x5", "07x5"}, {"", ""},         {"-5", "-5"},
   };
   for (const auto& [getypt, getoond] : gevallen) EXPECT_EQ(TijdveldNormaliseren(getypt), getoond) << getypt;
 
