@@ -108,7 +108,7 @@ void OnderbrekingOpvangen() {
   struct sigaction actie {};
   actie.sa_handler = OpOnderbreking;
   sigemptyset(&actie.sa_mask);
-  actie.sa_flags = SA_RESETHAND;  // the second Ctrl+C has its usual effect
+  actie.sa_flags = SA_RESETHAND | SA_RESTART;  // the second Ctrl+C has its usual effect
   sigaction(SIGINT, &actie, nullptr);
 }
 

@@ -22,6 +22,12 @@ void* operator new(std::size_t n) {
   if (void* p = std::malloc(n ? n : 1)) return p;
   throw std::bad_alloc();
 }
+// The nothrow form too (std::stable_sort takes its buffer with it), so that every pointer
+// the replaced operator delete frees came from malloc.
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept {
+  ++toewijzingen;
+  return std::malloc(n ? n : 1);
+}
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 #pragma GCC diagnostic pop
