@@ -74,10 +74,13 @@ std::vector<std::string> RegelsVoorVenster(const std::vector<std::string>& regel
   std::vector<std::string> uit;
   uit.reserve(regels.size());
   for (const std::string& regel : regels) {
+    // A CR, a CR LF (a language file's "\n") and a lone LF each end one line.
     std::size_t begin = 0;
-    for (std::size_t cr = regel.find('\r'); cr != std::string::npos; cr = regel.find('\r', begin)) {
-      uit.push_back(regel.substr(begin, cr - begin));
-      begin = cr + 1;
+    for (std::size_t i = 0; i < regel.size(); ++i) {
+      if (regel[i] != '\r' && regel[i] != '\n') continue;
+      uit.push_back(regel.substr(begin, i - begin));
+      if (regel[i] == '\r' && i + 1 < regel.size() && regel[i + 1] == '\n') ++i;
+      begin = i + 1;
     }
     uit.push_back(regel.substr(begin));
   }

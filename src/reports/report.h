@@ -86,8 +86,9 @@ class RapportBuffer {
   std::vector<std::string> regels_;
 };
 
-// The lines of a text as the report window shows them: every carriage return ends a line,
-// so a text ending in a carriage return adds an empty line.
+// The lines of a text as the report window shows them: every carriage return ends a line
+// (with a line feed after it, as a language file's texts have, or a lone line feed: one
+// break), so a text ending in a line break adds an empty line.
 std::vector<std::string> RegelsVoorVenster(const std::vector<std::string>& regels);
 
 // The running number of the report windows, owned by the front end: the first window after

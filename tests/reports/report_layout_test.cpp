@@ -164,6 +164,14 @@ TEST(RapportVenster, EveryCarriageReturnEndsALine) {
   EXPECT_EQ(b.Regels().size(), 4u);  // the buffer keeps its lines
 }
 
+TEST(RapportVenster, ALanguageFilesLineBreakEndsOneLine) {
+  // A "\n" of a language file becomes CR LF: one break, no stray LF on the next line.
+  RapportBuffer b;
+  b.RegelToevoegen("Regel 1\r\nRegel 2\r\n\r\nRegel 3\nRegel 4");
+  EXPECT_EQ(RichEdit1NaarKindForm(b, "x").Regels,
+            (std::vector<std::string>{"Regel 1", "Regel 2", "", "Regel 3", "Regel 4"}));
+}
+
 TEST(Rapportnummering, CountsFromOneAndStartsAgainAfterAReset) {
   Catalogus cat;
   Rapportnummering n;
