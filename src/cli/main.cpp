@@ -39,7 +39,7 @@ int Hulptekst() {
       "\n"
       "Commands:\n",
       Versie().c_str());
-  for (const auto& o : Opdrachten()) std::printf("  %-44s %s\n", o.gebruik.c_str(), o.omschrijving.c_str());
+  for (const auto& o : Opdrachten()) std::printf("  %s\n      %s\n", o.gebruik.c_str(), o.omschrijving.c_str());
   std::printf(
       "\n"
       "Options of every command:\n"
