@@ -76,7 +76,7 @@ int RegelsUitvoeren(Omgeving& o, const Argumenten& a, const std::vector<std::str
   }
   const std::string bestand = Argument(*uitvoer);
   if (RegelsAtomischSchrijven(bestand, regels)) return kKlaar;
-  ToonWaarschuwing(o.ui, o.catalogus, o.catalogus.Vul("AA00006", {bestand}));
+  ToonFout(o.ui, o.catalogus, o.catalogus.Vul("AA00006", {bestand}));
   return kMislukt;
 }
 
