@@ -1,0 +1,122 @@
+#include "analysis/routes_report.h"
+
+#include <algorithm>
+
+#include "analysis/comparison_lists.h"
+#include "core/text_utils.h"
+
+namespace morvask {
+
+namespace {
+
+bool IsKordonroute(std::string_view route) {
+  std::string_view posten = RoutePostdeel(route);
+  if (!posten.empty() && posten.back() == ' ') posten.remove_suffix(1);
+  return Deel(route, 5, 2) == "ki" && posten.size() >= 2 && posten.substr(posten.size() - 2) == "ku";
+}
+
+// Indices of the texts in ascending case-insensitive order, stable.
+template <typename Tekst>
+std::vector<std::size_t> Volgorde(const std::vector<Tekst>& teksten) {
+  std::vector<std::size_t> v(teksten.size());
+  for (std::size_t i = 0; i < v.size(); ++i) v[i] = i;
+  std::stable_sort(v.begin(), v.end(), [&teksten](std::size_t a, std::size_t b) {
+    return KleinerZonderHoofdletters(teksten[a], teksten[b]);
+  });
+  return v;
+}
+
+}  // namespace
+
+std::vector<std::string> RoutesSelecteren(const std::vector<std::string>& routes, RouteWeergave weergave,
+                                          const std::vector<RWaarnemingspost>& posten) {
+  std::vector<std::string_view> gemarkeerd;
+  for (const RWaarnemingspost& p : posten)
+    if (p.Geselecteerd) gemarkeerd.push_back(p.Postcode.view());
+  const auto bevat = [](std::string_view route, std::string_view code) {
+    return route.find(code) != std::string_view::npos;
+  };
+
+  std::vector<std::string> uit;
+  for (const std::string& route : routes) {
+    bool houden = true;
+    switch (weergave) {
+      case RouteWeergave::Alle:
+        break;
+      case RouteWeergave::Kordon:
+        houden = IsKordonroute(route);
+        break;
+      case RouteWeergave::AlleGeselecteerd:
+        houden = std::all_of(gemarkeerd.begin(), gemarkeerd.end(), [&](std::string_view c) { return bevat(route, c); });
+        break;
+      case RouteWeergave::MinimaalEenGeselecteerd:
+        houden = std::any_of(gemarkeerd.begin(), gemarkeerd.end(), [&](std::string_view c) { return bevat(route, c); });
+        break;
+    }
+    if (houden) uit.push_back(route);
+  }
+  return uit;
+}
+
+std::vector<RRoutegroep> RoutesGroeperen(const std::vector<std::string>& routes, const RRoutesOpties& opties) {
+  std::vector<std::string_view> delen;
+  delen.reserve(routes.size());
+  for (const std::string& r : routes) delen.push_back(RoutePostdeel(r));
+
+  std::vector<RRoutegroep> groepen;
+  for (std::size_t i : Volgorde(delen)) {
+    if (!groepen.empty() && GelijkZonderHoofdletters(groepen.back().Postdeel, delen[i]))
+      ++groepen.back().Aantal;
+    else
+      groepen.push_back({std::string(delen[i]), 1});
+  }
+
+  if (opties.OpAantal) {
+    // Ordered by the count padded to ten digits followed by the entry, so equal counts stay
+    // in post-part order.
+    std::vector<std::string> sleutels;
+    sleutels.reserve(groepen.size());
+    for (const RRoutegroep& g : groepen) {
+      const std::string aantal = std::to_string(g.Aantal);
+      sleutels.push_back(std::string(aantal.size() < 10 ? 10 - aantal.size() : 0, '0') + aantal + "^" + g.Postdeel +
+                         Routescheidingsteken + aantal);
+    }
+    std::vector<RRoutegroep> geordend;
+    geordend.reserve(groepen.size());
+    for (std::size_t i : Volgorde(sleutels)) geordend.push_back(std::move(groepen[i]));
+    groepen = std::move(geordend);
+    if (opties.Aflopend) std::reverse(groepen.begin(), groepen.end());
+  }
+  return groepen;
+}
+
+std::string RouteDetailregel(std::string_view route) {
+  // A complete line ends in "ßÍ"; a damaged one loses only the marks it has.
+  if (!route.empty() && route.back() == Routeeindteken) route.remove_suffix(1);
+  if (!route.empty() && route.back() == Routescheidingsteken) route.remove_suffix(1);
+  std::string uit;
+  uit.reserve(route.size() + 32);
+  for (const char c : route) {
+    if (c == Routescheidingsteken)
+      uit += " ; ";
+    else
+      uit += c;
+  }
+  return uit;
+}
+
+std::vector<RNietRoutegroep> NietRoutesGroeperen(const std::vector<std::string>& nietRoutes) {
+  std::vector<std::string_view> codes;
+  codes.reserve(nietRoutes.size());
+  for (const std::string& r : nietRoutes) codes.push_back(std::string_view(r).substr(0, 6));
+  std::vector<RNietRoutegroep> groepen;
+  for (std::size_t i : Volgorde(codes)) {
+    if (!groepen.empty() && GelijkZonderHoofdletters(groepen.back().Postcode, codes[i]))
+      ++groepen.back().Aantal;
+    else
+      groepen.push_back({std::string(codes[i]), 1});
+  }
+  return groepen;
+}
+
+}  // namespace morvask
