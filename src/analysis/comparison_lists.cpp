@@ -35,10 +35,6 @@ bool RVoertuigtypeKeuze::Geselecteerd(char c) const {
   return c != 0 && i != std::string_view::npos && Aan[i];
 }
 
-bool RVoertuigtypeKeuze::AlleAan() const {
-  return std::all_of(Aan.begin(), Aan.end(), [](bool b) { return b; });
-}
-
 char TekenOp(std::string_view regel, std::size_t positie) {
   return positie >= 1 && positie <= regel.size() ? regel[positie - 1] : '\0';
 }

@@ -11,12 +11,12 @@
 //   non-route line  post 1-6, time 8-11, type 13, plate from 15.
 // Every cut is bounds-checked: a line shorter than a position simply has nothing there.
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "analysis/match_file_reader.h"
+#include "reports/vehicle_type_line.h"
 
 namespace morvask {
 
@@ -28,13 +28,12 @@ inline constexpr char Routeeindteken = '\xCD';        // "Í" at the end of a ro
 // The vehicle types of the report window and its rule for lines of several registrations.
 struct RVoertuigtypeKeuze {
   // The boxes of a, l, m, z, b, o, u, r, in that order.
-  std::array<bool, 8> Aan{true, true, true, true, true, true, true, true};
+  Voertuigtypekeuze Aan = AlleVoertuigtypen;
   // false: at least one registration of a selected type; true: both (or the majority).
   bool Meerderheid = false;
 
   // Whether the character, made lower case, is one of the eight letters with its box on.
   bool Geselecteerd(char c) const;
-  bool AlleAan() const;
 };
 
 // The line kinds of the vehicle-type filter.

@@ -1,35 +1,12 @@
 #include "analysis/comparison_settings_text.h"
 
+#include "app/context.h"
 #include "core/project.h"
+#include "reports/report_layout.h"
 #include "core/times.h"
 #include "language/catalogue.h"
 
 namespace morvask {
-
-std::vector<std::string> VoertuigtypeRegels(const RVoertuigtypeKeuze& keuze, const RProjectgegevens& gegevens,
-                                            const Catalogus& catalogus) {
-  std::string regel = catalogus["AA00053"];
-  if (keuze.AlleAan()) return {regel + catalogus["AA00054"]};
-  bool iets = false;
-  for (std::size_t i = 0; i < Voertuigtypen.size(); ++i) {
-    if (!keuze.Aan[i]) continue;
-    iets = true;
-    regel += *gegevens.VoertuigtypeNaam(Voertuigtypen[i]) + " (" + Voertuigtypen[i] + "), ";
-  }
-  if (!iets) return {regel};
-
-  std::vector<std::string> regels;
-  if (regel.size() > 80) {
-    const std::size_t komma = regel.find(", ", 80);
-    if (komma != std::string::npos && komma + 2 < regel.size()) {
-      regels.push_back(regel.substr(0, komma + 2));
-      regel = "  " + regel.substr(komma + 2);
-    }
-  }
-  if (regel.size() >= 2 && regel.compare(regel.size() - 2, 2, ", ") == 0) regel.replace(regel.size() - 2, 2, ".");
-  regels.push_back(std::move(regel));
-  return regels;
-}
 
 std::vector<std::string> VergelijkingsinstellingenTekst(const RMatchInstellingen& s, const RVoertuigtypeKeuze& keuze,
                                                         const RProjectgegevens& gegevens, const Catalogus& cat) {
@@ -46,7 +23,7 @@ std::vector<std::string> VergelijkingsinstellingenTekst(const RMatchInstellingen
   r.push_back(cat.Vul("AA00127", {std::to_string(s.MiNumberChangedChar)}));
   r.push_back(cat.Vul("AA00128", {std::to_string(s.MiNumberDifferentChar)}));
   r.push_back(kies(s.MiWithMissedLicenses, "AA00129", "AA00130"));
-  for (std::string& v : VoertuigtypeRegels(keuze, gegevens, cat)) r.push_back(std::move(v));
+  for (std::string& v : VoertuigtypeRegels(gegevens, cat, keuze.Aan)) r.push_back(std::move(v));
   r.push_back(cat["AA00131"]);
   if (keuze.Meerderheid) {
     r.push_back(cat["AA00133"]);
@@ -62,6 +39,15 @@ std::vector<std::string> VergelijkingsinstellingenTekst(const RMatchInstellingen
   }
   r.emplace_back();
   return r;
+}
+
+void VergelijkingsrapportKop(RapportBuffer& buffer, const Context& ctx, const std::string& titelregel,
+                             const RVergelijkingsgegevens& gegevens) {
+  BovensteGedeelteRapport(buffer, ctx);
+  buffer.RegelToevoegen(titelregel);
+  buffer.RegelToevoegen("");
+  buffer.RegelsToevoegen(
+      VergelijkingsinstellingenTekst(gegevens.Instellingen, gegevens.Keuze, ctx.project.Gegevens, ctx.catalogus));
 }
 
 std::vector<std::string> VerklaringVergelijking(const Catalogus& cat) {

@@ -12,20 +12,29 @@
 namespace morvask {
 
 class Catalogus;
+class RapportBuffer;
+struct Context;
 struct RProjectgegevens;
 
-// "- Voertuigtype(n): " followed by "alle voertuigen." with every box on, else by the name
-// and letter of each selected type ("Auto (a), "); a line over 80 characters is split once
-// after the first ", " that starts at character 81 or later (when text follows it), the
-// second line indented by two blanks; the last ", " becomes ".". With no box on the line is
-// the label alone.
-std::vector<std::string> VoertuigtypeRegels(const RVoertuigtypeKeuze& keuze, const RProjectgegevens& gegevens,
-                                            const Catalogus& catalogus);
+// What every comparison report is made from: the settings read from the match file, the
+// report window's vehicle-type choice, and the three lists filled with that choice.
+struct RVergelijkingsgegevens {
+  RMatchInstellingen Instellingen;
+  RVoertuigtypeKeuze Keuze;
+  RVergelijkingslijsten Lijsten;
+};
 
-// The settings block, its empty last line included.
+// The settings block, its empty last line included: the period, the comparison settings of
+// the file, the vehicle-type line of the report's boxes, the at-least-one or majority rule,
+// the posts and block settings, the interruption warning when the run was interrupted.
 std::vector<std::string> VergelijkingsinstellingenTekst(const RMatchInstellingen& instellingen,
                                                         const RVoertuigtypeKeuze& keuze,
                                                         const RProjectgegevens& gegevens, const Catalogus& catalogus);
+
+// The opening of every comparison report: the header, the report's title line, an empty
+// line and the settings block.
+void VergelijkingsrapportKop(RapportBuffer& buffer, const Context& ctx, const std::string& titelregel,
+                             const RVergelijkingsgegevens& gegevens);
 
 // The legend of the comparison codes: an empty line, the heading and five code lines.
 std::vector<std::string> VerklaringVergelijking(const Catalogus& catalogus);

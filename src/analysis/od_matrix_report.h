@@ -9,8 +9,12 @@
 #include <vector>
 
 #include "core/project.h"
+#include "reports/report.h"
 
 namespace morvask {
+
+struct Context;
+struct RVergelijkingsgegevens;
 
 // Whether an hhmm time lies in the period: from <= t < until, t read as a whole number; a
 // time that is not a whole number lies in no period.
@@ -40,5 +44,12 @@ RDHBTelling DHBTellen(const std::vector<std::string>& routes, const std::vector<
 
 // The share of a value in a total in whole percent, halves to even ("12" for 1 of 8).
 std::string Percentage(long long waarde, long long totaal);
+
+// The DHB matrix report (RapportDHBmatrix) over the route and non-route lists, with the
+// period of the match file's settings: header, title line ("Routematrix." with the option),
+// settings block, explanation, the percentage line (not with the option, and only with trips),
+// the table and the footer. Titled "DHB-matrix" (AA00151), the table handed over for CSV.
+Rapport RapportDHBmatrix(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens,
+                         bool routematrix);
 
 }  // namespace morvask

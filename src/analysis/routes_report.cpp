@@ -3,7 +3,10 @@
 #include <algorithm>
 
 #include "analysis/comparison_lists.h"
+#include "analysis/comparison_settings_text.h"
+#include "app/context.h"
 #include "core/text_utils.h"
+#include "reports/report_layout.h"
 
 namespace morvask {
 
@@ -25,6 +28,8 @@ std::vector<std::size_t> Volgorde(const std::vector<Tekst>& teksten) {
   });
   return v;
 }
+
+std::string Getal(long long n) { return std::to_string(n); }
 
 }  // namespace
 
@@ -117,6 +122,95 @@ std::vector<RNietRoutegroep> NietRoutesGroeperen(const std::vector<std::string>&
       groepen.push_back({std::string(codes[i]), 1});
   }
   return groepen;
+}
+
+Rapport RapportRoutes(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens,
+                      const RRoutesOpties& opties) {
+  const Catalogus& cat = ctx.catalogus;
+  VergelijkingsrapportKop(buffer, ctx, cat["AA00152"], gegevens);
+  if (ctx.instellingen.RapportInformatieOverInhoudWeergeven) buffer.RegelToevoegen(cat["AA00153"]);
+
+  const std::vector<std::string> routes = RoutesSelecteren(gegevens.Lijsten.Routes, opties.Weergave, ctx.project.Postlijst);
+  const std::vector<RRoutegroep> groepen = RoutesGroeperen(routes, opties);
+
+  // The route column holds the longest entry (post part, "ß" and count), at least 5 columns.
+  std::size_t breedte = 35;
+  long long totaal = 0;
+  for (const RRoutegroep& g : groepen) {
+    breedte = std::max(breedte, g.Postdeel.size() + 1 + Getal(g.Aantal).size());
+    totaal += g.Aantal;
+  }
+  const int w = static_cast<int>(breedte);
+  const std::string lijn = Lijn(ctx.instellingen, w) + Lijneenheid(ctx.instellingen);
+  const auto tabelregel = [w](std::string_view links, std::string_view rechts) {
+    return TekstUitlijnen("L", links, " ", w) + TekstUitlijnen("R", rechts, " ", RapportKolombreedte);
+  };
+  buffer.RegelToevoegen(lijn);
+  buffer.RegelToevoegen(tabelregel(cat["AA00154"], cat["AA00155"]));
+  buffer.RegelToevoegen(lijn);
+  for (const RRoutegroep& g : groepen) buffer.RegelToevoegen(tabelregel(g.Postdeel, Getal(g.Aantal)));
+  buffer.RegelToevoegen(lijn);
+  buffer.RegelToevoegen(tabelregel(cat["AA00067"], Getal(totaal)));
+  buffer.RegelToevoegen(lijn);
+
+  if (opties.Detaillijst) {
+    for (int i = 0; i < 3; ++i) buffer.RegelToevoegen("");
+    buffer.RegelToevoegen(cat["AA00156"]);
+    std::vector<std::string> details;
+    details.reserve(routes.size());
+    std::size_t langste = 0;
+    long long registraties = 0;
+    for (const std::string& r : routes) {
+      details.push_back(RouteDetailregel(r));
+      langste = std::max(langste, details.back().size());
+      registraties += static_cast<long long>(AantalRoutePosten(r));
+    }
+    SorterenZonderHoofdletters(details);
+    const std::string detaillijn = Lijn(ctx.instellingen, static_cast<int>(langste));
+    buffer.RegelToevoegen(detaillijn);
+    buffer.RegelsToevoegen(details);
+    buffer.RegelToevoegen(detaillijn);
+    buffer.RegelToevoegen(cat.Vul("AA00157", {Getal(static_cast<long long>(details.size()))}));
+    buffer.RegelToevoegen(cat.Vul("AA00158", {Getal(registraties)}));
+    buffer.RegelToevoegen(detaillijn);
+  }
+
+  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::Geen);
+  return RichEdit1NaarKindForm(buffer, "Routes");
+}
+
+Rapport RapportNietRoutes(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens,
+                          bool detaillijst) {
+  const Catalogus& cat = ctx.catalogus;
+  const std::vector<std::string>& lijst = gegevens.Lijsten.NietRoutes;
+  VergelijkingsrapportKop(buffer, ctx, cat["AA00159"], gegevens);
+
+  const std::string s1 = Lijn(ctx.instellingen, 2 * RapportKolombreedte);
+  const auto regel = [](std::string_view links, long long aantal) {
+    return TekstUitlijnen("L", links, " ", RapportKolombreedte) +
+           TekstUitlijnen("R", Getal(aantal), " ", RapportKolombreedte);
+  };
+  buffer.RegelToevoegen(s1);
+  for (const RNietRoutegroep& g : NietRoutesGroeperen(lijst)) buffer.RegelToevoegen(regel(g.Postcode, g.Aantal));
+  buffer.RegelToevoegen(s1);
+  buffer.RegelToevoegen(regel(cat["AA00067"], static_cast<long long>(lijst.size())));
+  buffer.RegelToevoegen(s1);
+
+  if (detaillijst) {
+    for (int i = 0; i < 3; ++i) buffer.RegelToevoegen("");
+    buffer.RegelToevoegen(cat["AA00109"]);
+    const std::string s2 = Lijn(ctx.instellingen, 20);
+    buffer.RegelToevoegen(s2);
+    std::vector<std::string> gesorteerd = lijst;
+    SorterenZonderHoofdletters(gesorteerd);
+    buffer.RegelsToevoegen(gesorteerd);
+    buffer.RegelToevoegen(s2);
+    buffer.RegelToevoegen(cat["AA00160"] + " " + Getal(static_cast<long long>(lijst.size())));
+    buffer.RegelToevoegen(s2);
+  }
+
+  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::Geen);
+  return RichEdit1NaarKindForm(buffer, cat["AA00161"]);
 }
 
 }  // namespace morvask

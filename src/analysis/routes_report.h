@@ -8,8 +8,12 @@
 #include <vector>
 
 #include "core/project.h"
+#include "reports/report.h"
 
 namespace morvask {
+
+struct Context;
+struct RVergelijkingsgegevens;
 
 // The " Weergave: " choice of the "Routes" tab.
 enum class RouteWeergave {
@@ -54,5 +58,19 @@ struct RNietRoutegroep {
 // Groups the non-route lines by their post code (characters 1-6), in ascending
 // case-insensitive order.
 std::vector<RNietRoutegroep> NietRoutesGroeperen(const std::vector<std::string>& nietRoutes);
+
+// The routes report (RapportRoutes): header, "Routes tussen waarnemingsposten.", the settings
+// block, the explanation when the settings ask for it, the table of route groups with their
+// total and, with Detaillijst, every selected route as a detail line in case-insensitive
+// order with the numbers of routes and registrations; the footer. Titled "Routes". The route
+// selection by posts uses the marks (Geselecteerd) of the project's posts.
+Rapport RapportRoutes(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens,
+                      const RRoutesOpties& opties);
+
+// The non-routes report (RapportNietRoutes): the counts per post with their total and, with
+// detaillijst, every non-route line in case-insensitive order with their number. Titled
+// "Niet-Routes" (AA00161).
+Rapport RapportNietRoutes(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens,
+                          bool detaillijst);
 
 }  // namespace morvask

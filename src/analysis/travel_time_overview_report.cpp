@@ -3,8 +3,11 @@
 #include <unordered_map>
 
 #include "analysis/comparison_lists.h"
+#include "analysis/comparison_settings_text.h"
 #include "analysis/od_matrix_report.h"
+#include "app/context.h"
 #include "core/text_utils.h"
+#include "reports/report_layout.h"
 
 namespace morvask {
 
@@ -37,6 +40,82 @@ RGemiddeldeDoorrijtijden GemiddeldeDoorrijtijdenBepalen(const std::vector<std::s
     rel.Som += PaarDoorrijtijd(regel);
   }
   return g;
+}
+
+Rapport RapportVergelijkingsoverzicht(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens) {
+  const Catalogus& cat = ctx.catalogus;
+  VergelijkingsrapportKop(buffer, ctx, cat["AA00102"], gegevens);
+  const std::string s = Lijn(ctx.instellingen, 90);
+  buffer.RegelToevoegen(s);
+  buffer.RegelToevoegen(cat["AA00103"]);
+  buffer.RegelToevoegen(s);
+  buffer.RegelsToevoegen(gegevens.Lijsten.Vergelijkingscontrole);
+  buffer.RegelToevoegen(s);
+  buffer.RegelsToevoegen(VerklaringVergelijking(cat));
+  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::Geen);
+  return RichEdit1NaarKindForm(buffer, cat["AA00104"]);
+}
+
+Rapport RapportDoorrijtijdenMatrix(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens,
+                                   bool detaillijst) {
+  const Catalogus& cat = ctx.catalogus;
+  VergelijkingsrapportKop(buffer, ctx, cat["AA00105"], gegevens);
+  const RGemiddeldeDoorrijtijden g = GemiddeldeDoorrijtijdenBepalen(gegevens.Lijsten.Vergelijkingscontrole,
+                                                                    ctx.project.Postlijst);
+  const int rijen = static_cast<int>(g.Herkomstposten.size());
+  const int kolommen = static_cast<int>(g.Bestemmingsposten.size());
+
+  RapportTabel& tabel = buffer.HoofdStringGrid;
+  tabel.AantallenZetten(kolommen + 1, rijen + 5);
+  tabel.LeegMaken();
+  const std::string eenheid = Lijneenheid(ctx.instellingen);
+  const auto scheiding = [&](int rij) {
+    for (int k = 0; k < tabel.KolomAantal(); ++k) tabel.Zet(k, rij, eenheid);
+  };
+  scheiding(0);
+  tabel.Zet(0, 1, cat["AA00020"]);
+  tabel.Zet(1, 1, cat["AA00021"]);
+  tabel.Zet(2, 1, cat["AA00022"]);
+  tabel.Zet(0, 2, cat["AA00023"]);
+  for (int k = 0; k < kolommen; ++k) tabel.Zet(k + 1, 2, g.Bestemmingsposten[k]);
+  scheiding(3);
+  scheiding(rijen + 4);
+
+  std::vector<std::string> details;
+  for (int r = 0; r < rijen; ++r) {
+    tabel.Zet(0, r + 4, TekstUitlijnen("L", g.Herkomstposten[r], " ", RapportKolombreedte));
+    for (int k = 0; k < kolommen; ++k) {
+      const RDoorrijtijdRelatie& rel = g.Relaties[r][k];
+      details.push_back(g.Herkomstposten[r] + " -> " + g.Bestemmingsposten[k]);
+      for (const std::string& paar : rel.Regels) details.push_back("  " + paar);
+      if (rel.Aantal() == 0) {
+        tabel.Zet(k + 1, r + 4, "-");
+        continue;
+      }
+      const std::string gemiddeld = std::to_string(rel.Gemiddelde());
+      tabel.Zet(k + 1, r + 4, gemiddeld);
+      details.push_back(cat["AA00106"] + TekstUitlijnen("R", std::to_string(rel.Aantal()), " ", 7) +
+                        std::string(25, ' ') + cat["AA00107"] + TekstUitlijnen("R", gemiddeld, " ", 4) + " " +
+                        cat["AA00108"]);
+      details.emplace_back();
+    }
+  }
+
+  HoofdStringGridNaarHoofdRichEdit(buffer);
+  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::GemiddeldeDoorrijtijden);
+  if (detaillijst) {
+    buffer.RegelToevoegen("");
+    buffer.RegelToevoegen("");
+    buffer.RegelToevoegen(cat["AA00109"]);
+    const std::string s = Lijn(ctx.instellingen, 75);
+    buffer.RegelToevoegen(s);
+    buffer.RegelsToevoegen(details);
+    buffer.RegelToevoegen(s);
+    buffer.RegelsToevoegen(VerklaringVergelijking(cat));
+  }
+  Rapport rapport = RichEdit1NaarKindForm(buffer, cat["AA00110"]);
+  HoofdStringGridNaarKindFormStringGrid(buffer, rapport);
+  return rapport;
 }
 
 }  // namespace morvask

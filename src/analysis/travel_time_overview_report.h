@@ -7,8 +7,12 @@
 #include <vector>
 
 #include "core/project.h"
+#include "reports/report.h"
 
 namespace morvask {
+
+struct Context;
+struct RVergelijkingsgegevens;
 
 // The travel time of a pair line (positions 53-56, blanks trimmed); 0 when it is not a whole
 // number.
@@ -35,5 +39,17 @@ struct RGemiddeldeDoorrijtijden {
 // of lines.
 RGemiddeldeDoorrijtijden GemiddeldeDoorrijtijdenBepalen(const std::vector<std::string>& vergelijkingscontrole,
                                                         const std::vector<RWaarnemingspost>& posten);
+
+// The comparison overview (RapportVergelijkingsoverzicht): header, "Vergelijkingsoverzicht.",
+// the settings block, the match-check list between rules of 90 characters with its column
+// heading, the legend and the footer. Titled "Vergelijkingscontrole" (AA00104).
+Rapport RapportVergelijkingsoverzicht(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens);
+
+// The average travel-time matrix (RapportDoorrijtijdenMatrix): header, title line, settings
+// block, the table (a cell "-" where no pair was found), the footer explaining "-" and, with
+// detaillijst, after the footer every combination with its pair lines, count and average,
+// and the legend. Titled "Gemiddelde doorrijtijden" (AA00110), the table handed over.
+Rapport RapportDoorrijtijdenMatrix(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens,
+                                   bool detaillijst);
 
 }  // namespace morvask

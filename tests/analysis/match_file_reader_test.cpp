@@ -4,6 +4,7 @@
 
 #include "analysis/comparison_lists.h"
 #include "analysis/match_file_reader.h"
+#include "comparison_report_fixture.h"
 #include "language/catalogue.h"
 #include "match_file_fixture.h"
 #include "support/temp_folder.h"
@@ -111,7 +112,8 @@ TEST(MatchbestandLezen, ReadsAFileAndRefusesAMissingOne) {
   EXPECT_FALSE(MatchbestandLezen(map.Pad()).has_value());
 }
 
-// Thousands of damaged files: every reader and list filler must stay inside its lines.
+// Thousands of damaged files: the reader, the list fillers and every report must stay inside
+// their lines (the sanitizer build checks each read).
 TEST(MatchbestandLezen, SurvivesThousandsOfMutations) {
   MatchInhoud m = Voorbeeld();
   m.routes.push_back(Route({"001-ki", "003-t1", "002-ku"},
@@ -123,6 +125,7 @@ TEST(MatchbestandLezen, SurvivesThousandsOfMutations) {
   const std::string bijzonder = "\xDF\xCD\r\n=[*]0 ";
   std::mt19937 rng(20240501);
   Catalogus cat;
+  RapportOmgeving o;
   RVoertuigtypeKeuze keuze;
   std::size_t totaal = 0;
   for (int n = 0; n < 3000; ++n) {
@@ -147,6 +150,13 @@ TEST(MatchbestandLezen, SurvivesThousandsOfMutations) {
                 RouteEersteTijd(r).size() + RouteLaatsteTijd(r).size();
     }
     totaal += l.Vergelijkingscontrole.size() + l.NietRoutes.size();
+    RVergelijkingsrapportOpties opties;
+    opties.Type = static_cast<Vergelijkingsrapporttype>(n % 5);
+    opties.Voertuigtypen = keuze;
+    opties.Routematrix = (n / 5) % 2 == 1;
+    opties.Routes = {static_cast<RouteWeergave>((n / 2) % 4), n % 3 == 0, n % 7 == 0, true};
+    opties.DoorrijtijdenDetaillijst = opties.NietRoutesDetaillijst = true;
+    totaal += VergelijkingsrapportUitBestand(o.buffer, o.ctx, b, opties).Regels.size();
   }
   EXPECT_GT(totaal, 0u);
 }
