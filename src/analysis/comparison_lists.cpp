@@ -10,15 +10,21 @@ namespace morvask {
 
 namespace {
 
+// ASCII a-z upper-cased, every other byte as it is, as an unsigned byte.
+inline unsigned char Gevouwen(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  return (b >= 'a' && b <= 'z') ? static_cast<unsigned char>(b - ('a' - 'A')) : b;
+}
+
 // Whether the text holds the word (given in capitals), ASCII letter case ignored.
 bool BevatZonderHoofdletters(std::string_view tekst, std::string_view woordInHoofdletters) {
   const std::size_t n = woordInHoofdletters.size();
   if (n == 0) return true;
   const char eerste = woordInHoofdletters[0];
   for (std::size_t i = 0; i + n <= tekst.size(); ++i) {
-    if (GroteLetter(tekst[i]) != eerste) continue;
+    if (Gevouwen(tekst[i]) != static_cast<unsigned char>(eerste)) continue;
     std::size_t j = 1;
-    while (j < n && GroteLetter(tekst[i + j]) == woordInHoofdletters[j]) ++j;
+    while (j < n && Gevouwen(tekst[i + j]) == static_cast<unsigned char>(woordInHoofdletters[j])) ++j;
     if (j == n) return true;
   }
   return false;
@@ -78,7 +84,7 @@ std::vector<std::string> VergelijkingscontroleStringListVullen(const RMatchbesta
                                                                 const RVoertuigtypeKeuze& keuze,
                                                                 const Catalogus& catalogus) {
   std::vector<std::string> lijst;
-  for (const std::string& regel : bestand.Vergelijkingscontrole) {
+  for (const std::string_view regel : bestand.Vergelijkingscontrole) {
     std::string herschreven = IteratiekopHerschrijven(regel, catalogus);
     if (RegelVoldoetAanVoertuigtype(RegeltypeVergelijking, herschreven, keuze))
       lijst.push_back(std::move(herschreven));
@@ -88,15 +94,15 @@ std::vector<std::string> VergelijkingscontroleStringListVullen(const RMatchbesta
 
 std::vector<std::string> RoutesStringListVullen(const RMatchbestand& bestand, const RVoertuigtypeKeuze& keuze) {
   std::vector<std::string> lijst;
-  for (const std::string& regel : bestand.Routes)
-    if (!regel.empty() && RegelVoldoetAanVoertuigtype(RegeltypeRoute, regel, keuze)) lijst.push_back(regel);
+  for (const std::string_view regel : bestand.Routes)
+    if (!regel.empty() && RegelVoldoetAanVoertuigtype(RegeltypeRoute, regel, keuze)) lijst.emplace_back(regel);
   return lijst;
 }
 
 std::vector<std::string> NonRoutesStringListVullen(const RMatchbestand& bestand, const RVoertuigtypeKeuze& keuze) {
   std::vector<std::string> lijst;
-  for (const std::string& regel : bestand.NietRoutes)
-    if (!regel.empty() && RegelVoldoetAanVoertuigtype(RegeltypeNietRoute, regel, keuze)) lijst.push_back(regel);
+  for (const std::string_view regel : bestand.NietRoutes)
+    if (!regel.empty() && RegelVoldoetAanVoertuigtype(RegeltypeNietRoute, regel, keuze)) lijst.emplace_back(regel);
   return lijst;
 }
 
@@ -147,16 +153,37 @@ bool PostveldIs(std::string_view veld, std::string_view postcode) {
 bool KleinerZonderHoofdletters(std::string_view a, std::string_view b) {
   const std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
-    const auto x = static_cast<unsigned char>(GroteLetter(a[i]));
-    const auto y = static_cast<unsigned char>(GroteLetter(b[i]));
+    const unsigned char x = Gevouwen(a[i]);
+    const unsigned char y = Gevouwen(b[i]);
     if (x != y) return x < y;
   }
   return a.size() < b.size();
 }
 
+std::string Sorteertekst(std::string_view tekst) {
+  std::string uit(tekst);
+  for (char& c : uit) c = static_cast<char>(Gevouwen(c));
+  return uit;
+}
+
+std::vector<std::size_t> VolgordeZonderHoofdletters(const std::vector<std::string_view>& teksten) {
+  // Each text is folded once; the folded texts compare byte by byte as unsigned bytes.
+  std::vector<std::string> sleutels;
+  sleutels.reserve(teksten.size());
+  for (std::string_view t : teksten) sleutels.push_back(Sorteertekst(t));
+  std::vector<std::size_t> volgorde(teksten.size());
+  for (std::size_t i = 0; i < volgorde.size(); ++i) volgorde[i] = i;
+  std::stable_sort(volgorde.begin(), volgorde.end(),
+                   [&sleutels](std::size_t a, std::size_t b) { return sleutels[a] < sleutels[b]; });
+  return volgorde;
+}
+
 void SorterenZonderHoofdletters(std::vector<std::string>& regels) {
-  std::stable_sort(regels.begin(), regels.end(),
-                   [](const std::string& a, const std::string& b) { return KleinerZonderHoofdletters(a, b); });
+  const std::vector<std::size_t> volgorde = VolgordeZonderHoofdletters({regels.begin(), regels.end()});
+  std::vector<std::string> gesorteerd;
+  gesorteerd.reserve(regels.size());
+  for (std::size_t i : volgorde) gesorteerd.push_back(std::move(regels[i]));
+  regels = std::move(gesorteerd);
 }
 
 long long AfrondenNaarEven(long long waarde, long long deler) {

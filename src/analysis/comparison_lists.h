@@ -98,6 +98,10 @@ std::string_view ZonderSlotspaties(std::string_view veld);
 // The case-insensitive text order of the reports: byte by byte (unsigned) after upper-casing
 // the ASCII letters a-z.
 bool KleinerZonderHoofdletters(std::string_view a, std::string_view b);
+// The text as it is compared in that order (ASCII a-z upper-cased).
+std::string Sorteertekst(std::string_view tekst);
+// The indices of the texts in that order, stable (equal texts keep their order).
+std::vector<std::size_t> VolgordeZonderHoofdletters(const std::vector<std::string_view>& teksten);
 // Sorts stably in that order.
 void SorterenZonderHoofdletters(std::vector<std::string>& regels);
 

@@ -1,5 +1,7 @@
 #include "analysis/match_file_reader.h"
 
+#include <algorithm>
+
 #include "core/files.h"
 #include "core/text_utils.h"
 
@@ -36,11 +38,12 @@ std::size_t NaKop(const std::vector<std::string_view>& regels, std::string_view 
 
 // The lines from index begin up to (not including) the first line for which isEinde holds.
 template <typename EindTest>
-std::vector<std::string> SectieLezen(const std::vector<std::string_view>& regels, std::size_t begin,
-                                     EindTest isEinde) {
-  std::vector<std::string> uit;
-  for (std::size_t i = begin; i < regels.size() && !isEinde(regels[i]); ++i) uit.emplace_back(regels[i]);
-  return uit;
+std::vector<std::string_view> SectieLezen(const std::vector<std::string_view>& regels, std::size_t begin,
+                                          EindTest isEinde) {
+  std::size_t eind = begin;
+  while (eind < regels.size() && !isEinde(regels[eind])) ++eind;
+  return {regels.begin() + static_cast<std::ptrdiff_t>(std::min(begin, eind)),
+          regels.begin() + static_cast<std::ptrdiff_t>(eind)};
 }
 
 void JaNee(std::string_view regel, std::string_view sleutel, bool& waarde) {
@@ -70,9 +73,10 @@ void AlgemeneRegelLezen(std::string_view regel, RMatchbestand& m) {
 
 }  // namespace
 
-RMatchbestand MatchbestandUitTekst(std::string_view tekst) {
-  const std::vector<std::string_view> regels = RegelsAlsDelen(tekst);
+RMatchbestand MatchbestandUitTekst(std::string tekst) {
   RMatchbestand m;
+  m.Inhoud = std::make_shared<const std::string>(std::move(tekst));
+  const std::vector<std::string_view> regels = RegelsAlsDelen(*m.Inhoud);
 
   // The description field reads every line up to the route section.
   for (std::string_view regel : regels) {
@@ -92,9 +96,9 @@ RMatchbestand MatchbestandUitTekst(std::string_view tekst) {
 }
 
 std::optional<RMatchbestand> MatchbestandLezen(std::string_view bestandsnaam) {
-  const std::optional<std::string> tekst = BestandLezen(bestandsnaam);
+  std::optional<std::string> tekst = BestandLezen(bestandsnaam);
   if (!tekst) return std::nullopt;
-  return MatchbestandUitTekst(*tekst);
+  return MatchbestandUitTekst(std::move(*tekst));
 }
 
 }  // namespace morvask

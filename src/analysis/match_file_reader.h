@@ -7,6 +7,7 @@
 // is not a whole number reads as 0, a missing key keeps its default (0 / no), and lines are
 // kept as they stand (the reports cut them at fixed positions with bounds checks of their own).
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,14 +42,17 @@ struct RMatchbestand {
   std::string ProjectTravelTimesSum;
   RMatchInstellingen Instellingen;
 
-  // The section lines as they stand in the file, empty lines included:
+  // The section lines as they stand in the file, empty lines included, as views into the
+  // file's text, which the value keeps (copies share it):
   // after "[**Routes**]" up to "[**Match check**]";
-  std::vector<std::string> Routes;
+  std::vector<std::string_view> Routes;
   // after "[**Match check**]" up to the next line that begins with "[**";
-  std::vector<std::string> Vergelijkingscontrole;
+  std::vector<std::string_view> Vergelijkingscontrole;
   // after "[**Non-routes**]" up to "[**End**]".
   // A section whose end line is missing runs to the end of the file.
-  std::vector<std::string> NietRoutes;
+  std::vector<std::string_view> NietRoutes;
+
+  std::shared_ptr<const std::string> Inhoud;  // the text the views point into
 };
 
 // Section and key names of the match file.
@@ -60,7 +64,7 @@ inline constexpr std::string_view SectieNietRoutes = "[**Non-routes**]";
 inline constexpr std::string_view SectieEinde = "[**End**]";
 
 // Reads the match file from its text (lines ended by CR LF or LF).
-RMatchbestand MatchbestandUitTekst(std::string_view tekst);
+RMatchbestand MatchbestandUitTekst(std::string tekst);
 
 // Reads the named match file; empty when it cannot be read.
 std::optional<RMatchbestand> MatchbestandLezen(std::string_view bestandsnaam);

@@ -1,6 +1,7 @@
 #include "analysis/routes_report.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "analysis/comparison_lists.h"
 #include "analysis/comparison_settings_text.h"
@@ -18,15 +19,26 @@ bool IsKordonroute(std::string_view route) {
   return Deel(route, 5, 2) == "ki" && posten.size() >= 2 && posten.substr(posten.size() - 2) == "ku";
 }
 
-// Indices of the texts in ascending case-insensitive order, stable.
-template <typename Tekst>
-std::vector<std::size_t> Volgorde(const std::vector<Tekst>& teksten) {
-  std::vector<std::size_t> v(teksten.size());
-  for (std::size_t i = 0; i < v.size(); ++i) v[i] = i;
-  std::stable_sort(v.begin(), v.end(), [&teksten](std::size_t a, std::size_t b) {
-    return KleinerZonderHoofdletters(teksten[a], teksten[b]);
-  });
-  return v;
+// Groups texts that are equal but for ASCII letter case, in ascending case-insensitive order;
+// each group is shown by its first text in list order (where a stable sort puts it) and
+// counts its texts. Linear hashing plus a sort of the distinct texts only.
+template <typename Groep>
+std::vector<Groep> Groeperen(const std::vector<std::string_view>& teksten) {
+  std::unordered_map<std::string, std::size_t> index;
+  std::vector<Groep> groepen;
+  std::vector<std::string_view> eerste;
+  for (std::string_view t : teksten) {
+    const auto [it, nieuw] = index.try_emplace(Sorteertekst(t), groepen.size());
+    if (nieuw) {
+      groepen.push_back({std::string(t), 0});
+      eerste.push_back(t);
+    }
+    ++groepen[it->second].Aantal;
+  }
+  std::vector<Groep> geordend;
+  geordend.reserve(groepen.size());
+  for (std::size_t i : VolgordeZonderHoofdletters(eerste)) geordend.push_back(std::move(groepen[i]));
+  return geordend;
 }
 
 std::string Getal(long long n) { return std::to_string(n); }
@@ -67,14 +79,7 @@ std::vector<RRoutegroep> RoutesGroeperen(const std::vector<std::string>& routes,
   std::vector<std::string_view> delen;
   delen.reserve(routes.size());
   for (const std::string& r : routes) delen.push_back(RoutePostdeel(r));
-
-  std::vector<RRoutegroep> groepen;
-  for (std::size_t i : Volgorde(delen)) {
-    if (!groepen.empty() && GelijkZonderHoofdletters(groepen.back().Postdeel, delen[i]))
-      ++groepen.back().Aantal;
-    else
-      groepen.push_back({std::string(delen[i]), 1});
-  }
+  std::vector<RRoutegroep> groepen = Groeperen<RRoutegroep>(delen);
 
   if (opties.OpAantal) {
     // Ordered by the count padded to ten digits followed by the entry, so equal counts stay
@@ -88,7 +93,8 @@ std::vector<RRoutegroep> RoutesGroeperen(const std::vector<std::string>& routes,
     }
     std::vector<RRoutegroep> geordend;
     geordend.reserve(groepen.size());
-    for (std::size_t i : Volgorde(sleutels)) geordend.push_back(std::move(groepen[i]));
+    for (std::size_t i : VolgordeZonderHoofdletters({sleutels.begin(), sleutels.end()}))
+      geordend.push_back(std::move(groepen[i]));
     groepen = std::move(geordend);
     if (opties.Aflopend) std::reverse(groepen.begin(), groepen.end());
   }
@@ -114,14 +120,7 @@ std::vector<RNietRoutegroep> NietRoutesGroeperen(const std::vector<std::string>&
   std::vector<std::string_view> codes;
   codes.reserve(nietRoutes.size());
   for (const std::string& r : nietRoutes) codes.push_back(std::string_view(r).substr(0, 6));
-  std::vector<RNietRoutegroep> groepen;
-  for (std::size_t i : Volgorde(codes)) {
-    if (!groepen.empty() && GelijkZonderHoofdletters(groepen.back().Postcode, codes[i]))
-      ++groepen.back().Aantal;
-    else
-      groepen.push_back({std::string(codes[i]), 1});
-  }
-  return groepen;
+  return Groeperen<RNietRoutegroep>(codes);
 }
 
 Rapport RapportRoutes(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens,

@@ -16,6 +16,8 @@ namespace {
 
 using Regels = std::vector<std::string>;
 
+Regels Als(const std::vector<std::string_view>& v) { return {v.begin(), v.end()}; }
+
 MatchInhoud Voorbeeld() {
   MatchInhoud m;
   m.omschrijving = "Ochtendspits";
@@ -49,10 +51,10 @@ TEST(MatchbestandLezen, ReadsTheDescriptionCountsSettingsAndSections) {
   EXPECT_FALSE(s.MiInterruptByUser);
   // Sections keep their lines as they stand, empty lines included; the routes section runs up
   // to the match-check header, the non-routes section up to the end header.
-  EXPECT_EQ(b.Routes, (Regels{Voorbeeld().routes[0], ""}));
-  EXPECT_EQ(b.Vergelijkingscontrole, (Regels{"Iteration 1: TheSameLicenseNumbers", "",
+  EXPECT_EQ(Als(b.Routes), (Regels{Voorbeeld().routes[0], ""}));
+  EXPECT_EQ(Als(b.Vergelijkingscontrole), (Regels{"Iteration 1: TheSameLicenseNumbers", "",
                                              Paar("001-ki", "0815", 'a', "002-ku", "0825", 'a', 10), ""}));
-  EXPECT_EQ(b.NietRoutes, (Regels{"001-ki 0700 b XY12", "002-ku 0859 a *", "", ""}));
+  EXPECT_EQ(Als(b.NietRoutes), (Regels{"001-ki 0700 b XY12", "002-ku 0859 a *", "", ""}));
 }
 
 TEST(MatchbestandLezen, DamagedFilesGiveDefaultsAndEmptySections) {
@@ -100,6 +102,15 @@ TEST(MatchbestandLezen, DescriptionIsTheLastOneBeforeTheRoutes) {
                                  "[**Routes**]\r\nFileDescription=d\r\n")
                 .Omschrijving,
             "b=c");
+}
+
+TEST(MatchbestandLezen, CopiesKeepTheTextTheirLinesPointInto) {
+  RMatchbestand kopie;
+  {
+    const RMatchbestand b = MatchbestandUitTekst(Voorbeeld().Tekst());
+    kopie = b;
+  }
+  EXPECT_EQ(Als(kopie.NietRoutes)[0], "001-ki 0700 b XY12");
 }
 
 TEST(MatchbestandLezen, ReadsAFileAndRefusesAMissingOne) {
