@@ -10,3 +10,7 @@ example=data/examples/voorbeeld.mpr
 "$cli" --version
 echo "== $example"
 "$cli" info "$example"
+echo "== plate comparison of $example into $build/voorbeeld.mma"
+"$cli" match "$example" -o "$build/voorbeeld.mma" --force
+sed -n '3,21p' "$build/voorbeeld.mma" | tr -d '\r'
+echo "routes: $(LC_ALL=C grep -ac $'\xcd\r$' "$build/voorbeeld.mma")"

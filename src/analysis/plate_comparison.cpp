@@ -145,13 +145,10 @@ RKentekenvergelijking KentekensGelijk(const RVergelijkingsInstellingen& in, std:
   const int w = KarakterCode(in.WildcardKarakter);
   Opmerkingbuffer opmerking;
 
-  // A missed plate is recognised by its first character as entered, as everywhere else in
-  // the program (non-routes, intensities).
+  // A missed plate is recognised by the first character of the plate as compared (after the
+  // optional upper-casing), against the missed-plate character as stored.
   const int gemist = KarakterCode(in.GemistKentekenKarakter);
-  const auto isGemist = [gemist](std::string_view k) {
-    return !k.empty() && static_cast<unsigned char>(k[0]) == gemist;
-  };
-  const bool gemisteKentekens = isGemist(ken1) || isGemist(ken2);
+  const bool gemisteKentekens = a[0] == gemist || b[0] == gemist;
 
   bool kentekensGelijk = false;
   if (in.MaxVerwisseld > 0) {

@@ -1,5 +1,6 @@
 #include "cli/terminal_ui.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -95,6 +96,24 @@ void TerminalUi::VoortgangSluiten() {
   voortgang_ = false;
 }
 
-void TerminalUi::BerichtenVerwerken() {}
+namespace {
+
+volatile std::sig_atomic_t onderbrekingOntvangen = 0;
+
+void OpOnderbreking(int) { onderbrekingOntvangen = 1; }
+
+}  // namespace
+
+void OnderbrekingOpvangen() {
+  struct sigaction actie {};
+  actie.sa_handler = OpOnderbreking;
+  sigemptyset(&actie.sa_mask);
+  actie.sa_flags = SA_RESETHAND | SA_RESTART;  // the second Ctrl+C has its usual effect
+  sigaction(SIGINT, &actie, nullptr);
+}
+
+void TerminalUi::BerichtenVerwerken() {
+  if (onderbrekingOntvangen) BerekeningAfbreken = true;
+}
 
 }  // namespace morvask::cli

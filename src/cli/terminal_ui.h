@@ -42,6 +42,12 @@ class TerminalUi : public Gebruikersinterface {
   int procent_ = 0;
 };
 
+// From now on Ctrl+C (SIGINT) acts as the progress window's confirmed "Af&breken": the
+// signal is only noted, and the next pending-message pump (BerichtenVerwerken) sets the
+// cancel flag, so a long calculation stops at its next poll and completes its work. A second
+// Ctrl+C ends the program as usual.
+void OnderbrekingOpvangen();
+
 // A Windows-1252 text as UTF-8 with every CR LF and lone CR turned into LF.
 std::string VoorTerminal(const std::string& tekst);
 

@@ -1,0 +1,41 @@
+#pragma once
+// The matching run of the comparison window: follows every vehicle from post to post through
+// the survey network and writes the routes, the match check and the non-routes to the match
+// file.
+//
+// The registrations are taken in time order; a route starts at a sighting at a post where
+// traffic can enter ("-ki", "-t1", "-t2") and is extended greedily by the first later
+// sighting of the same plate (by the plate comparison of that iteration) at a post that can
+// follow ("-t1", "-t2", or a final "-ku") within the pair's travel times, until the vehicle
+// leaves or no later sighting qualifies. Up to four iterations with ever looser comparison:
+// exact plates, wildcards, swapped characters, different characters. A registration used in
+// a route is gone for later routes and iterations.
+//
+// This is the straightforward run, written to read as the algorithm itself; it stays as the
+// reference for any faster one.
+
+#include "analysis/match_settings.h"
+#include "app/context.h"
+
+namespace morvask {
+
+// Runs the comparison with the window's settings on the open project and writes the match
+// file named in the settings. In order:
+//  - an existing file is overwritten only after the question "Bestand overschrijven?" is
+//    answered with "&Overschrijven";
+//  - the positions are paired and counted, the maxima lowered to the selected count;
+//  - the data are checked: no registration may hold "Í" or "ß" (AA00163), and every
+//    registration time (whole and both halves), every travel-time maximum and minimum and
+//    the from and until fields must be whole numbers (the general error, naming the first
+//    offending registration or line). On failure nothing is written and an existing match
+//    file stays as it was;
+//  - the file is created with its header and the project counts (AA00006 when it cannot be);
+//  - the run itself, with the progress window and its cancel button (the cancel flag is
+//    cleared first; the pending messages are let through after every start search);
+//  - the whole file is written, also after an interruption (then MiInterruptByUser=1).
+// The registration list is sorted and shrunk during the run and restored afterwards, order
+// and fields included; the project is not marked changed. The memory clearing follows the
+// program settings' MatchOpschoonWaarde. Returns true when the match file was written.
+bool MatchUitvoeren(Context& ctx, RMatchInstellingen instellingen);
+
+}  // namespace morvask
