@@ -3,6 +3,7 @@
 #include "analysis/comparison_report.h"
 #include "analysis/match_file_fixture.h"
 #include "app/context.h"
+#include "core/files.h"
 #include "core/project_file.h"
 #include "core/registration_list.h"
 #include "core/win1252.h"
@@ -216,4 +217,32 @@ TEST(CliReport, MarkedPostsSelectTheRoutes) {
   EXPECT_NE(u.uit.find("\n" + Rij35("002-ki 001-ku ", 1) + "\n"), std::string::npos);
   EXPECT_EQ(u.uit.find("\n001-ki 002-ku    "), std::string::npos);
   EXPECT_NE(u.uit.find("\n" + Rij35("Totaal", 2) + "\n"), std::string::npos);
+}
+
+TEST(CliReport, EveryReportOfTheExampleProjectAfterItsMatchingRun) {
+  TijdelijkeMap map;
+  map.Schrijf("voorbeeld.mpr", BestandLezen(VoorbeeldProject()).value_or(""));
+  const auto m = CliUitvoeren({"match", map / "voorbeeld.mpr", "--settings", map / "geen.ini"});
+  ASSERT_EQ(m.status, 0) << m.fout;
+  Voorbeeld v;
+  using T = Vergelijkingsrapporttype;
+  const std::vector<std::pair<std::string, T>> typen = {
+      {"overview", T::Overzicht}, {"dhb", T::DHB}, {"traveltimes", T::Doorrijtijden}, {"routes", T::Routes},
+      {"nonroutes", T::NietRoutes}};
+  for (const auto& [naam, type] : typen) {
+    RVergelijkingsrapportOpties opties;
+    opties.Type = type;
+    opties.Routes.Detaillijst = opties.NietRoutesDetaillijst = opties.DoorrijtijdenDetaillijst = true;
+    RapportBuffer buffer;
+    const auto verwacht = VergelijkingsrapportMaken(buffer, v.ctx, map / "voorbeeld.mma", opties);
+    ASSERT_TRUE(verwacht.has_value());
+    // The run's file belongs to the project: no question, no message.
+    EXPECT_TRUE(v.ui.berichten.empty());
+    const auto u = CliUitvoeren({"report", map / "voorbeeld.mma", "--project", map / "voorbeeld.mpr", "--settings",
+                                 map / "geen.ini", "--type", naam, "--detail", "-o", map / "r.txt"});
+    EXPECT_EQ(u.status, 0) << naam << ": " << u.fout;
+    EXPECT_EQ(u.fout, "");
+    EXPECT_EQ(map.Lees("r.txt"), RapportAlsTekst(*verwacht)) << naam;
+    EXPECT_GT(verwacht->Regels.size(), 45u) << naam;
+  }
 }
