@@ -7,7 +7,8 @@ namespace morvask::cli {
 const std::vector<Opdracht>& Opdrachten() {
   static const std::vector<Opdracht> opdrachten = [] {
     std::vector<Opdracht> alle;
-    for (auto groep : {RapportOpdrachten, ProjectOpdrachten, MatchOpdrachten, WijzigOpdrachten})
+    for (auto groep :
+         {RapportOpdrachten, VergelijkingsrapportOpdrachten, ProjectOpdrachten, MatchOpdrachten, WijzigOpdrachten})
       for (auto& o : groep()) alle.push_back(std::move(o));
     return alle;
   }();

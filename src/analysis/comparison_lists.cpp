@@ -1,0 +1,206 @@
+#include "analysis/comparison_lists.h"
+
+#include <algorithm>
+
+#include "core/project.h"
+#include "core/text_utils.h"
+#include "language/catalogue.h"
+
+namespace morvask {
+
+namespace {
+
+// ASCII a-z upper-cased, every other byte as it is, as an unsigned byte.
+inline unsigned char Gevouwen(char c) {
+  const auto b = static_cast<unsigned char>(c);
+  return (b >= 'a' && b <= 'z') ? static_cast<unsigned char>(b - ('a' - 'A')) : b;
+}
+
+// Whether the text holds the word (given in capitals), ASCII letter case ignored.
+bool BevatZonderHoofdletters(std::string_view tekst, std::string_view woordInHoofdletters) {
+  const std::size_t n = woordInHoofdletters.size();
+  if (n == 0) return true;
+  const char eerste = woordInHoofdletters[0];
+  for (std::size_t i = 0; i + n <= tekst.size(); ++i) {
+    if (Gevouwen(tekst[i]) != static_cast<unsigned char>(eerste)) continue;
+    std::size_t j = 1;
+    while (j < n && Gevouwen(tekst[i + j]) == static_cast<unsigned char>(woordInHoofdletters[j])) ++j;
+    if (j == n) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool IsIteratiekopOfLeeg(std::string_view regel) {
+  return regel.empty() || BevatZonderHoofdletters(regel, "ITERATION");
+}
+
+bool RVoertuigtypeKeuze::Geselecteerd(char c) const {
+  const std::size_t i = Voertuigtypen.find(KleineLetter(c));
+  return c != 0 && i != std::string_view::npos && Aan[i];
+}
+
+char TekenOp(std::string_view regel, std::size_t positie) {
+  return positie >= 1 && positie <= regel.size() ? regel[positie - 1] : '\0';
+}
+
+bool RegelVoldoetAanVoertuigtype(int regeltype, std::string_view regel, const RVoertuigtypeKeuze& keuze) {
+  switch (regeltype) {
+    case RegeltypeVergelijking: {
+      if (IsIteratiekopOfLeeg(regel)) return true;
+      const int aantal = int{keuze.Geselecteerd(TekenOp(regel, 13))} + int{keuze.Geselecteerd(TekenOp(regel, 39))};
+      return keuze.Meerderheid ? aantal == 2 : aantal >= 1;
+    }
+    case RegeltypeNietRoute:
+      return keuze.Geselecteerd(TekenOp(regel, 13));
+    case RegeltypeRoute: {
+      const std::size_t n = AantalRoutePosten(regel);
+      std::size_t aantal = 0;
+      // The type is the 6th character after each "ß"; the end mark's "ß" has none after it.
+      for (std::size_t i = regel.find(Routescheidingsteken); i != std::string_view::npos;
+           i = regel.find(Routescheidingsteken, i + 1))
+        if (i + 6 < regel.size() && keuze.Geselecteerd(regel[i + 6])) ++aantal;
+      return keuze.Meerderheid ? 2 * aantal > n : aantal >= 1;
+    }
+    default:
+      return false;
+  }
+}
+
+std::string IteratiekopHerschrijven(std::string_view regel, const Catalogus& catalogus) {
+  static constexpr std::pair<std::string_view, std::string_view> kTeksten[] = {
+      {"THESAMELICENSENUMBERS", "AA00140"},
+      {"WITHWILDCARDS", "AA00141"},
+      {"CHANGEDCHARACTERS", "AA00142"},
+      {"DIFFERENTCHARACTERS", "AA00143"},
+  };
+  for (const auto& [woord, sleutel] : kTeksten)
+    if (BevatZonderHoofdletters(regel, woord)) return std::string(regel.substr(0, 13)) + catalogus[sleutel];
+  return std::string(regel);
+}
+
+std::vector<std::string> VergelijkingscontroleStringListVullen(const RMatchbestand& bestand,
+                                                                const RVoertuigtypeKeuze& keuze,
+                                                                const Catalogus& catalogus) {
+  std::vector<std::string> lijst;
+  for (const std::string_view regel : bestand.Vergelijkingscontrole) {
+    std::string herschreven = IteratiekopHerschrijven(regel, catalogus);
+    if (RegelVoldoetAanVoertuigtype(RegeltypeVergelijking, herschreven, keuze))
+      lijst.push_back(std::move(herschreven));
+  }
+  return lijst;
+}
+
+std::vector<std::string> RoutesStringListVullen(const RMatchbestand& bestand, const RVoertuigtypeKeuze& keuze) {
+  std::vector<std::string> lijst;
+  for (const std::string_view regel : bestand.Routes)
+    if (!regel.empty() && RegelVoldoetAanVoertuigtype(RegeltypeRoute, regel, keuze)) lijst.emplace_back(regel);
+  return lijst;
+}
+
+std::vector<std::string> NonRoutesStringListVullen(const RMatchbestand& bestand, const RVoertuigtypeKeuze& keuze) {
+  std::vector<std::string> lijst;
+  for (const std::string_view regel : bestand.NietRoutes)
+    if (!regel.empty() && RegelVoldoetAanVoertuigtype(RegeltypeNietRoute, regel, keuze)) lijst.emplace_back(regel);
+  return lijst;
+}
+
+RVergelijkingslijsten VergelijkingslijstenVullen(const RMatchbestand& bestand, const RVoertuigtypeKeuze& keuze,
+                                                 const Catalogus& catalogus) {
+  RVergelijkingslijsten l;
+  l.Vergelijkingscontrole = VergelijkingscontroleStringListVullen(bestand, keuze, catalogus);
+  l.Routes = RoutesStringListVullen(bestand, keuze);
+  l.NietRoutes = NonRoutesStringListVullen(bestand, keuze);
+  return l;
+}
+
+std::string_view RoutePostdeel(std::string_view regel) {
+  return regel.substr(0, std::min(regel.find(Routescheidingsteken), regel.size()));
+}
+
+std::size_t AantalRoutePosten(std::string_view regel) { return (RoutePostdeel(regel).size() + 3) / 7; }
+
+std::string_view RouteEerstePost(std::string_view regel) { return Deel(regel, 1, 6); }
+
+std::string_view RouteLaatstePost(std::string_view regel) {
+  const std::size_t ss = regel.find(Routescheidingsteken);
+  if (ss == std::string_view::npos || ss < 7) return {};
+  return regel.substr(ss - 7, 6);
+}
+
+std::string_view RouteEersteTijd(std::string_view regel) {
+  const std::size_t ss = regel.find(Routescheidingsteken);
+  if (ss == std::string_view::npos) return {};
+  return regel.substr(ss + 1, 4);
+}
+
+std::string_view RouteLaatsteTijd(std::string_view regel) {
+  const std::size_t eind = regel.rfind(Routeeindteken);
+  if (eind == std::string_view::npos || eind < 14) return {};
+  return regel.substr(eind - 14, 4);
+}
+
+std::string_view ZonderSlotspaties(std::string_view veld) {
+  while (!veld.empty() && veld.back() == ' ') veld.remove_suffix(1);
+  return veld;
+}
+
+bool PostveldIs(std::string_view veld, std::string_view postcode) {
+  return ZonderSlotspaties(veld) == ZonderSlotspaties(postcode);
+}
+
+bool KleinerZonderHoofdletters(std::string_view a, std::string_view b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const unsigned char x = Gevouwen(a[i]);
+    const unsigned char y = Gevouwen(b[i]);
+    if (x != y) return x < y;
+  }
+  return a.size() < b.size();
+}
+
+std::string Sorteertekst(std::string_view tekst) {
+  std::string uit(tekst);
+  for (char& c : uit) c = static_cast<char>(Gevouwen(c));
+  return uit;
+}
+
+std::vector<std::size_t> VolgordeZonderHoofdletters(const std::vector<std::string_view>& teksten) {
+  // Each text is folded once; the folded texts compare byte by byte as unsigned bytes.
+  std::vector<std::string> sleutels;
+  sleutels.reserve(teksten.size());
+  for (std::string_view t : teksten) sleutels.push_back(Sorteertekst(t));
+  std::vector<std::size_t> volgorde(teksten.size());
+  for (std::size_t i = 0; i < volgorde.size(); ++i) volgorde[i] = i;
+  std::stable_sort(volgorde.begin(), volgorde.end(),
+                   [&sleutels](std::size_t a, std::size_t b) { return sleutels[a] < sleutels[b]; });
+  return volgorde;
+}
+
+void SorterenZonderHoofdletters(std::vector<std::string>& regels) {
+  const std::vector<std::size_t> volgorde = VolgordeZonderHoofdletters({regels.begin(), regels.end()});
+  std::vector<std::string> gesorteerd;
+  gesorteerd.reserve(regels.size());
+  for (std::size_t i : volgorde) gesorteerd.push_back(std::move(regels[i]));
+  regels = std::move(gesorteerd);
+}
+
+long long AfrondenNaarEven(long long waarde, long long deler) {
+  if (deler == 0) return 0;
+  if (deler < 0) {
+    waarde = -waarde;
+    deler = -deler;
+  }
+  long long q = waarde / deler;
+  long long r = waarde % deler;  // same sign as waarde
+  if (r < 0) {
+    --q;
+    r += deler;
+  }
+  // Now waarde = q * deler + r with 0 <= r < deler.
+  if (2 * r > deler || (2 * r == deler && q % 2 != 0)) ++q;
+  return q;
+}
+
+}  // namespace morvask

@@ -1,0 +1,66 @@
+#include "analysis/comparison_report.h"
+
+#include "analysis/comparison_settings_text.h"
+#include "analysis/od_matrix_report.h"
+#include "analysis/travel_time_overview_report.h"
+#include "app/context.h"
+#include "app/messages.h"
+#include "core/files.h"
+#include "core/registration_list.h"
+
+namespace morvask {
+
+bool MatchbestandHoortBijProject(const RMatchbestand& bestand, const Project& project) {
+  if (bestand.ProjectNumberOfRegistrations != AantalRegistraties(project, "alles")) return false;
+  if (bestand.ProjectNumberOfPosts != AantalPosten(project, "Alles")) return false;
+  return bestand.ProjectTravelTimesSum.empty() || SomDoorrijtijden(project) == bestand.ProjectTravelTimesSum;
+}
+
+Rapport VergelijkingsrapportUitBestand(RapportBuffer& buffer, const Context& ctx, const RMatchbestand& bestand,
+                                       const RVergelijkingsrapportOpties& opties) {
+  RVergelijkingsgegevens g;
+  g.Instellingen = bestand.Instellingen;
+  g.Keuze = opties.Voertuigtypen;
+  // Each report reads only the lists it shows; the others would be filled and left unused.
+  using T = Vergelijkingsrapporttype;
+  if (opties.Type == T::Overzicht || opties.Type == T::Doorrijtijden)
+    g.Lijsten.Vergelijkingscontrole = VergelijkingscontroleStringListVullen(bestand, g.Keuze, ctx.catalogus);
+  if (opties.Type == T::DHB || opties.Type == T::Routes) g.Lijsten.Routes = RoutesStringListVullen(bestand, g.Keuze);
+  if (opties.Type == T::DHB || opties.Type == T::NietRoutes)
+    g.Lijsten.NietRoutes = NonRoutesStringListVullen(bestand, g.Keuze);
+
+  switch (opties.Type) {
+    case T::DHB:
+      return RapportDHBmatrix(buffer, ctx, g, opties.Routematrix);
+    case T::Doorrijtijden:
+      return RapportDoorrijtijdenMatrix(buffer, ctx, g, opties.DoorrijtijdenDetaillijst);
+    case T::Routes:
+      return RapportRoutes(buffer, ctx, g, opties.Routes);
+    case T::NietRoutes:
+      return RapportNietRoutes(buffer, ctx, g, opties.NietRoutesDetaillijst);
+    case T::Overzicht:
+      break;
+  }
+  return RapportVergelijkingsoverzicht(buffer, ctx, g);
+}
+
+std::optional<Rapport> VergelijkingsrapportMaken(RapportBuffer& buffer, const Context& ctx,
+                                                 std::string_view bestandsnaam,
+                                                 const RVergelijkingsrapportOpties& opties) {
+  const Catalogus& cat = ctx.catalogus;
+  if (!BestandBestaat(bestandsnaam)) {
+    ToonFout(ctx.ui, cat, cat.Vul("AA00100", {bestandsnaam}));
+    return std::nullopt;
+  }
+  const std::optional<RMatchbestand> bestand = MatchbestandLezen(bestandsnaam);
+  if (!bestand) {
+    ToonFout(ctx.ui, cat, cat.Vul("AA00035", {bestandsnaam}));
+    return std::nullopt;
+  }
+  if (!MatchbestandHoortBijProject(*bestand, ctx.project) &&
+      !VraagBevestiging(ctx.ui, cat, "", cat["AA00101"], "ZB00021", "ZB00022"))
+    return std::nullopt;
+  return VergelijkingsrapportUitBestand(buffer, ctx, *bestand, opties);
+}
+
+}  // namespace morvask
