@@ -14,3 +14,5 @@ echo "== plate comparison of $example into $build/voorbeeld.mma"
 "$cli" match "$example" -o "$build/voorbeeld.mma" --force
 sed -n '3,21p' "$build/voorbeeld.mma" | tr -d '\r'
 echo "routes: $(LC_ALL=C grep -ac $'\xcd\r$' "$build/voorbeeld.mma")"
+echo "== origin-destination matrix from the match file"
+"$cli" report "$build/voorbeeld.mma" --project "$example" --type dhb
