@@ -93,9 +93,7 @@ Rapport RapportDHBmatrix(RapportBuffer& buffer, const Context& ctx, const RVerge
   tabel.AantallenZetten(U + 5, I + 10);
   tabel.LeegMaken();
   const std::string eenheid = Lijneenheid(ctx.instellingen);
-  const auto scheiding = [&](int rij) {
-    for (int k = 0; k < tabel.KolomAantal(); ++k) tabel.Zet(k, rij, eenheid);
-  };
+  const auto scheiding = [&](int rij) { tabel.RijVullen(rij, eenheid); };
   const auto getal = [&](int k, int r, long long n) { tabel.Zet(k, r, std::to_string(n)); };
 
   scheiding(0);

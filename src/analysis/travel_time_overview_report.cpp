@@ -69,9 +69,7 @@ Rapport RapportDoorrijtijdenMatrix(RapportBuffer& buffer, const Context& ctx, co
   tabel.AantallenZetten(kolommen + 1, rijen + 5);
   tabel.LeegMaken();
   const std::string eenheid = Lijneenheid(ctx.instellingen);
-  const auto scheiding = [&](int rij) {
-    for (int k = 0; k < tabel.KolomAantal(); ++k) tabel.Zet(k, rij, eenheid);
-  };
+  const auto scheiding = [&](int rij) { tabel.RijVullen(rij, eenheid); };
   scheiding(0);
   tabel.Zet(0, 1, cat["AA00020"]);
   tabel.Zet(1, 1, cat["AA00021"]);

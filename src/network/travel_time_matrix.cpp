@@ -10,13 +10,6 @@ namespace morvask {
 
 namespace {
 
-// The code as positions 1-6 of a table line hold it.
-std::string Zes(std::string_view code) {
-  std::string uit(code.substr(0, 6));
-  uit.resize(6, ' ');
-  return uit;
-}
-
 // The yes/no/cancel question of the matrix window: "&Ja" is the default and proceeds.
 bool VraagJa(Context& ctx, const std::string& tekst) {
   const Catalogus& cat = ctx.catalogus;
@@ -59,7 +52,7 @@ RDoorrijtijdenMatrices DoorrijtijdenMatricesVullen(const Project& project, bool 
         maxima.emplace_back(GeenRelatie);
         continue;
       }
-      const auto gevonden = regels.find(Zes(van) + '\n' + Zes(naar));
+      const auto gevonden = regels.find(PostcodeVeld(van) + '\n' + PostcodeVeld(naar));
       if (gevonden == regels.end()) {
         minima.emplace_back();
         maxima.emplace_back();

@@ -8,14 +8,13 @@
 
 namespace morvask {
 
-namespace {
-
-// The code as it stands in positions 1-6 of a line: padded with spaces to six characters.
-std::string Zes(std::string_view code) {
+std::string PostcodeVeld(std::string_view code) {
   std::string uit(code.substr(0, 6));
   uit.resize(6, ' ');
   return uit;
 }
+
+namespace {
 
 // The key of a pair: the texts of positions 1-6 and 8-13. A line end never occurs inside a
 // line, so it separates the two parts unambiguously.
@@ -46,9 +45,9 @@ bool IsBestemmingspost(std::string_view postcode) {
 
 std::string DoorrijtijdRegel(std::string_view van, std::string_view naar, std::string_view maximum,
                              std::string_view minimum) {
-  std::string r = Zes(van);
+  std::string r = PostcodeVeld(van);
   r += ' ';
-  r += Zes(naar);
+  r += PostcodeVeld(naar);
   r += ' ';
   r += TekstUitlijnen("L", maximum, " ", 4);
   r += ' ';
@@ -67,7 +66,7 @@ void PostlijstSorteren(Project& project) {
   items.reserve(project.Postlijst.size());
   for (std::size_t i = 0; i < project.Postlijst.size(); ++i) {
     const RWaarnemingspost& p = project.Postlijst[i];
-    items.push_back({InGroteLetters(Zes(p.Postcode.view()) + " " + p.Omschrijving.str()), i});
+    items.push_back({InGroteLetters(PostcodeVeld(p.Postcode.view()) + " " + p.Omschrijving.str()), i});
   }
   std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.sleutel < b.sleutel; });
   std::vector<RWaarnemingspost> nieuw;
@@ -103,10 +102,10 @@ void DoorrijtijdentabelBijwerken(Project& project) {
   std::vector<std::string> nieuw;
   for (const RWaarnemingspost& van : project.Postlijst) {
     if (!IsHerkomstpost(van.Postcode.view())) continue;
-    const std::string vanZes = Zes(van.Postcode.view());
+    const std::string vanZes = PostcodeVeld(van.Postcode.view());
     for (const RWaarnemingspost* naar : bestemmingen) {
       if (naar->Postcode == van.Postcode) continue;
-      const std::string naarZes = Zes(naar->Postcode.view());
+      const std::string naarZes = PostcodeVeld(naar->Postcode.view());
       const auto gevonden = oud.find(PaarSleutel(vanZes, naarZes));
       if (gevonden != oud.end())
         nieuw.push_back(DoorrijtijdRegel(vanZes, naarZes, gevonden->second.maximum, gevonden->second.minimum));

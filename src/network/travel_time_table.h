@@ -15,6 +15,9 @@ namespace morvask {
 bool IsHerkomstpost(std::string_view postcode);
 bool IsBestemmingspost(std::string_view postcode);
 
+// A post code as positions 1-6 of a table line hold it: cut or padded with spaces to six.
+std::string PostcodeVeld(std::string_view code);
+
 // A table line: both codes padded to six characters, maximum and minimum left-aligned in
 // four characters (longer values cut to four).
 std::string DoorrijtijdRegel(std::string_view van, std::string_view naar, std::string_view maximum,

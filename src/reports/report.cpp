@@ -66,6 +66,10 @@ std::vector<std::string> RapportTabel::Weergave() const {
   return regels;
 }
 
+void RapportTabel::RijVullen(int rij, const std::string& tekst) {
+  for (int k = 0; k < KolomAantal(); ++k) Zet(k, rij, tekst);
+}
+
 void RapportBuffer::RegelsToevoegen(const std::vector<std::string>& regels) {
   regels_.insert(regels_.end(), regels.begin(), regels.end());
 }

@@ -43,6 +43,8 @@ class RapportTabel {
   void Zet(int kolom, int rij, std::string_view tekst);
   const std::string& Cel(int kolom, int rij) const;
 
+  // Every cell of a row inside the counts gets the text (a rule row of the table).
+  void RijVullen(int rij, const std::string& tekst);
   // Every cell to the empty text; the counts stay (HoofdStringGridLeegMaken).
   void LeegMaken();
   // True when every cell, trimmed of blanks, is empty (HoofdStringGridIsEmpty).
