@@ -8,7 +8,7 @@
 
 namespace morvask {
 
-std::vector<std::string> VergelijkingsinstellingenTekst(const RMatchInstellingen& s, const RVoertuigtypeKeuze& keuze,
+std::vector<std::string> VergelijkingsinstellingenTekst(const RMatchbestandInstellingen& s, const RVoertuigtypeKeuze& keuze,
                                                         const RProjectgegevens& gegevens, const Catalogus& cat) {
   const auto kies = [&cat](bool ja, const char* jaSleutel, const char* neeSleutel) {
     return cat[ja ? jaSleutel : neeSleutel];

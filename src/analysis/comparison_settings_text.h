@@ -19,7 +19,7 @@ struct RProjectgegevens;
 // What every comparison report is made from: the settings read from the match file, the
 // report window's vehicle-type choice, and the three lists filled with that choice.
 struct RVergelijkingsgegevens {
-  RMatchInstellingen Instellingen;
+  RMatchbestandInstellingen Instellingen;
   RVoertuigtypeKeuze Keuze;
   RVergelijkingslijsten Lijsten;
 };
@@ -27,7 +27,7 @@ struct RVergelijkingsgegevens {
 // The settings block, its empty last line included: the period, the comparison settings of
 // the file, the vehicle-type line of the report's boxes, the at-least-one or majority rule,
 // the posts and block settings, the interruption warning when the run was interrupted.
-std::vector<std::string> VergelijkingsinstellingenTekst(const RMatchInstellingen& instellingen,
+std::vector<std::string> VergelijkingsinstellingenTekst(const RMatchbestandInstellingen& instellingen,
                                                         const RVoertuigtypeKeuze& keuze,
                                                         const RProjectgegevens& gegevens, const Catalogus& catalogus);
 

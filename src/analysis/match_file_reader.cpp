@@ -55,7 +55,7 @@ void AlgemeneRegelLezen(std::string_view regel, RMatchbestand& m) {
   SleutelGetal(regel, "ProjectNumberOfRegistrations", m.ProjectNumberOfRegistrations);
   SleutelGetal(regel, "ProjectNumberOfPosts", m.ProjectNumberOfPosts);
   SleutelWaarde(regel, "ProjectTravelTimesSum", m.ProjectTravelTimesSum);
-  RMatchInstellingen& s = m.Instellingen;
+  RMatchbestandInstellingen& s = m.Instellingen;
   SleutelGetal(regel, "MiTimeFrom", s.MiTimeFrom);
   SleutelGetal(regel, "MiTimeUntil", s.MiTimeUntil);
   JaNee(regel, "MiCorrectionPreAftPeriod", s.MiCorrectionPreAftPeriod);

@@ -17,7 +17,7 @@ namespace morvask {
 
 // The comparison settings of the general section. A yes/no key is yes exactly when its value
 // is "1"; every report starts from these defaults.
-struct RMatchInstellingen {
+struct RMatchbestandInstellingen {
   int MiTimeFrom = 0;   // hhmm as a whole number, inclusive
   int MiTimeUntil = 0;  // hhmm as a whole number, exclusive
   bool MiCorrectionPreAftPeriod = false;
@@ -40,7 +40,7 @@ struct RMatchbestand {
   int ProjectNumberOfRegistrations = 0;
   int ProjectNumberOfPosts = 0;
   std::string ProjectTravelTimesSum;
-  RMatchInstellingen Instellingen;
+  RMatchbestandInstellingen Instellingen;
 
   // The section lines as they stand in the file, empty lines included, as views into the
   // file's text, which the value keeps (copies share it):

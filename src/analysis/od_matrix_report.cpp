@@ -75,7 +75,7 @@ std::string Percentage(long long waarde, long long totaal) {
 Rapport RapportDHBmatrix(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens,
                          bool routematrix) {
   const Catalogus& cat = ctx.catalogus;
-  const RMatchInstellingen& periode = gegevens.Instellingen;
+  const RMatchbestandInstellingen& periode = gegevens.Instellingen;
   VergelijkingsrapportKop(buffer, ctx, cat[routematrix ? "AA00192" : "AA00144"], gegevens);
   if (ctx.instellingen.RapportInformatieOverInhoudWeergeven) {
     buffer.RegelToevoegen(cat["AA00145"]);

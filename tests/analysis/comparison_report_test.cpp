@@ -16,7 +16,7 @@ using Regels = std::vector<std::string>;
 
 TEST(Vergelijkingsinstellingen, EverySettingOffWithTheMajorityRuleAndTheInterruption) {
   RapportOmgeving o;
-  RMatchInstellingen s;
+  RMatchbestandInstellingen s;
   s.MiTimeFrom = 5;
   s.MiTimeUntil = 2400;
   s.MiInterruptByUser = true;

@@ -38,7 +38,7 @@ TEST(MatchbestandLezen, ReadsTheDescriptionCountsSettingsAndSections) {
   EXPECT_EQ(b.ProjectNumberOfRegistrations, 3000);
   EXPECT_EQ(b.ProjectNumberOfPosts, 16);
   EXPECT_EQ(b.ProjectTravelTimesSum, "1234");
-  const RMatchInstellingen& s = b.Instellingen;
+  const RMatchbestandInstellingen& s = b.Instellingen;
   EXPECT_EQ(s.MiTimeFrom, 700);
   EXPECT_EQ(s.MiTimeUntil, 900);
   EXPECT_TRUE(s.MiCorrectionPreAftPeriod);
