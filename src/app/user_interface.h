@@ -74,4 +74,21 @@ class Gebruikersinterface {
   void AfbrekenAangevraagd(const Catalogus& catalogus);
 };
 
+// The busy cursor for as long as the object lives (or until Klaar).
+class BezigeCursor {
+ public:
+  explicit BezigeCursor(Gebruikersinterface& ui) : ui_(ui) { ui_.BezigCursor(true); }
+  ~BezigeCursor() { Klaar(); }
+  void Klaar() {
+    if (aan_) ui_.BezigCursor(false);
+    aan_ = false;
+  }
+  BezigeCursor(const BezigeCursor&) = delete;
+  BezigeCursor& operator=(const BezigeCursor&) = delete;
+
+ private:
+  Gebruikersinterface& ui_;
+  bool aan_ = true;
+};
+
 }  // namespace morvask

@@ -41,17 +41,6 @@ void Hernoemen(const fs::path& van, const fs::path& naar) {
   fs::rename(van, naar, ec);
 }
 
-class Bezig {
- public:
-  explicit Bezig(Gebruikersinterface& ui) : ui_(ui) { ui_.BezigCursor(true); }
-  ~Bezig() { ui_.BezigCursor(false); }
-  Bezig(const Bezig&) = delete;
-  Bezig& operator=(const Bezig&) = delete;
-
- private:
-  Gebruikersinterface& ui_;
-};
-
 }  // namespace
 
 std::string Reservebestandsnaam(const std::string& map, int slot) {
@@ -97,7 +86,7 @@ std::string ProjectTekst(const Project& project) {
 
 void ReservebestandenMaken(Context& ctx, const std::string& bestandsnaam) {
   if (!ctx.instellingen.ReservebestandMaken) return;
-  Bezig bezig(ctx.ui);
+  BezigeCursor bezig(ctx.ui);
   std::string map = ctx.instellingen.Reservebestandendirectory;
   if (map.empty()) map = ctx.mappen.Tijdelijk;
   map = MetSlotBackslash(map);
@@ -132,7 +121,7 @@ bool ProjectSchrijven(Context& ctx, const std::string& bestandsnaam) {
   ReservebestandenMaken(ctx, bestandsnaam);
   bool geschreven = false;
   {
-    Bezig bezig(ctx.ui);
+    BezigeCursor bezig(ctx.ui);
     geschreven = BestandAtomischSchrijven(bestandsnaam, ProjectTekst(ctx.project));
   }
   if (geschreven) {

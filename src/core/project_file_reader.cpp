@@ -33,22 +33,6 @@ bool IsSectiekop(std::string_view regel) {
   return false;
 }
 
-class Bezig {
- public:
-  explicit Bezig(Gebruikersinterface& ui) : ui_(ui) { ui_.BezigCursor(true); }
-  ~Bezig() { Klaar(); }
-  void Klaar() {
-    if (aan_) ui_.BezigCursor(false);
-    aan_ = false;
-  }
-  Bezig(const Bezig&) = delete;
-  Bezig& operator=(const Bezig&) = delete;
-
- private:
-  Gebruikersinterface& ui_;
-  bool aan_ = true;
-};
-
 void PostUitRegel(Project& p, std::string_view regel) { p.PostToevoegen(Deel(regel, 1, 6), Deel(regel, 8, 100)); }
 
 // A registration line of the current format (and of the legacy formats with a type column):
@@ -147,7 +131,7 @@ void AantekeningenLezen(Project& p, const std::vector<std::string>& regels) {
 
 bool HuidigFormaatLezen(Context& ctx, const std::vector<std::string>& regels, const std::string& bestandsnaam) {
   Project& p = ctx.project;
-  Bezig bezig(ctx.ui);
+  BezigeCursor bezig(ctx.ui);
   p.Projectbestandsnaam = ZonderExtensie(bestandsnaam);
 
   int versie = 0;
@@ -172,7 +156,7 @@ bool HuidigFormaatLezen(Context& ctx, const std::vector<std::string>& regels, co
 // place where the search began.
 void OudFormaatLezen(Context& ctx, const std::vector<std::string>& regels, const std::string& bestandsnaam) {
   Project& p = ctx.project;
-  Bezig bezig(ctx.ui);
+  BezigeCursor bezig(ctx.ui);
   const std::size_t n = regels.size();
   const bool zonderTypen = n > 1 && regels[1] == VersieZonderVoertuigtypen;
   std::size_t i = n < 2 ? n : 2;
