@@ -1,12 +1,11 @@
 #include "analysis/matching_run.h"
 
-#include <cmath>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "analysis/match_file_writer.h"
 #include "analysis/plate_comparison.h"
+#include "analysis/route_search.h"
 #include "app/messages.h"
 #include "core/files.h"
 #include "core/registration_list.h"
@@ -20,27 +19,12 @@ namespace {
 
 // ---- Posts and times ------------------------------------------------------------------------
 
-bool EindigtOp(std::string_view post, std::string_view eind) { return post.ends_with(eind); }
-
-// A route starts at a post where traffic enters or passes: "-ki", "-t1", "-t2".
-bool IsStartpost(std::string_view post) {
-  return EindigtOp(post, "ki") || EindigtOp(post, "t1") || EindigtOp(post, "t2");
-}
-
-// A route continues at a post that traffic passes or leaves by: "-t1", "-t2", "-ku".
-bool IsVervolgpost(std::string_view post) {
-  return EindigtOp(post, "t1") || EindigtOp(post, "t2") || EindigtOp(post, "ku");
-}
-
 bool IsTussenpost(std::string_view post) { return Deel(post, 5, 1) == "t"; }
 
 // The minutes since midnight of a period bound typed as hhmm (0815 is 8 * 60 + 15).
 int PeriodegrensInMinuten(int hhmm) { return hhmm / 100 * 60 + hhmm % 100; }
 
-// The checks before the run make every registration time and every travel time readable, so
-// the lookups below always answer; should one not, the pair simply does not qualify.
-int Minuten(const RRegistratie& r) { return TijdNaarMinuten(r.Tijd).value_or(0); }
-int Verschil(const RRegistratie& eerder, const RRegistratie& later) { return Minuten(later) - Minuten(eerder); }
+int Minuten(const RRegistratie& r) { return RegistratieMinuten(r.Tijd); }
 
 // ---- The checks before anything is written --------------------------------------------------
 
@@ -123,8 +107,13 @@ struct Iteratie {
 
 class Matchrun {
  public:
-  Matchrun(Context& ctx, const RMatchInstellingen& in)
-      : ctx_(ctx), project_(ctx.project), ui_(ctx.ui), in_(in), opschoonwaarde_(ctx.instellingen.MatchOpschoonWaarde) {
+  Matchrun(Context& ctx, const RMatchInstellingen& in, Routezoeker& zoeker)
+      : ctx_(ctx),
+        project_(ctx.project),
+        ui_(ctx.ui),
+        in_(in),
+        zoeker_(zoeker),
+        opschoonwaarde_(ctx.instellingen.MatchOpschoonWaarde) {
     vergelijking_ = VergelijkingsInstellingen(project_.Gegevens);
     vergelijking_.GeenHoofdletterverschil = in.GeenHoofdletterverschil;
     vergelijking_.Posities = in.Posities;
@@ -204,74 +193,18 @@ class Matchrun {
       if (IsStartpost(r.Post)) ++noemer;
     GebruikteVerwijderen(project_);  // registrations of routes are gone; every start is tried again
     ui_.VoortgangPositie(0);
-
     // After an interruption the later iterations only write their headers.
-    int geprobeerd = 0;
-    std::size_t vanaf = 0;
-    while (!ui_.BerekeningAfbreken) {
-      const std::optional<std::size_t> start = VolgendeStart(vanaf);
-      if (!start) break;
-      project_.Registratielijst[*start].Geprobeerd = true;
-      ++geprobeerd;
-      ui_.VoortgangPositie(static_cast<int>(std::lround(100.0 * geprobeerd / std::max(noemer, 1))));
-      ui_.BerichtenVerwerken();
-
-      if (RouteBouwen(*start)) ++routesSindsOpschonen_;
-      if (opschoonwaarde_ > 0 && routesSindsOpschonen_ > opschoonwaarde_) {
-        // Memory clearing: the scans no longer wade through consumed registrations; the tried
-        // marks survive, so starting again at the head tries no start twice.
-        GebruikteVerwijderenMetGeprobeerd(project_);
-        routesSindsOpschonen_ = 0;
-        vanaf = 0;
-      } else {
-        vanaf = *start + 1;
-      }
-    }
-  }
-
-  // The next registration from index vanaf that is neither used nor tried, at a start post.
-  std::optional<std::size_t> VolgendeStart(std::size_t vanaf) const {
-    const auto& lijst = project_.Registratielijst;
-    for (std::size_t i = vanaf; i < lijst.size(); ++i)
-      if (!lijst[i].Gebruikt && !lijst[i].Geprobeerd && IsStartpost(lijst[i].Post)) return i;
-    return std::nullopt;
-  }
-
-  // Builds the route that starts at the registration at index start: the later sightings in
-  // list order are taken greedily. True when at least one was accepted.
-  bool RouteBouwen(std::size_t start) {
-    auto& lijst = project_.Registratielijst;
-    std::vector<RRegistratie> punten = {lijst[start]};
-    const KorteTekst<6> eerstePost = lijst[start].Post;
-    RRegistratie eind = lijst[start];  // the current end of the route
-    int maxVanEind = GrootsteMaximaleDoorrijtijd(project_, eind.Post).value_or(0);
-
-    for (std::size_t i = start + 1; i < lijst.size() && !ui_.BerekeningAfbreken; ++i) {
-      RRegistratie& x = lijst[i];
-      if (!x.Gebruikt && IsVervolgpost(x.Post)) {
-        const RKentekenvergelijking vergelijk =
-            KentekensGelijk(vergelijking_, eind.Kenteken, x.Kenteken, eind.Tijd, x.Tijd, eind.Voertuigtype,
-                            x.Voertuigtype);
-        if (vergelijk.Gelijk && BinnenDoorrijtijden(project_, eind.Post, x.Post, eind.Tijd, x.Tijd) == true &&
-            RelatieGeblokkeerd(project_, in_.BlokkadesControleren, eerstePost, x.Post) == false) {
-          x.Gebruikt = true;
-          punten.push_back(x);
-          resultaat_.Matchcontrole.push_back(
-              MatchcontroleRegel(eind, x, Verschil(eind, x), ctx_.catalogus["AA00166"], vergelijk.Opmerking));
-          if (EindigtOp(x.Post, "ku")) break;  // the vehicle left the area
-          eind = x;
-          maxVanEind = GrootsteMaximaleDoorrijtijd(project_, eind.Post).value_or(0);
-        }
-      }
-      // No later sighting can follow within the travel times from the end's post.
-      if (Verschil(eind, x) > maxVanEind) break;
-    }
-
-    if (punten.size() < 2) return false;  // the start stays available, only tried
-    resultaat_.Routes.push_back(RouteRegel(punten));
-    lijst[start].Gebruikt = true;
-    lijst[start].Geprobeerd = false;
-    return true;
+    if (ui_.BerekeningAfbreken) return;
+    RIteratieOpdracht opdracht{project_,
+                               ui_,
+                               vergelijking_,
+                               in_.BlokkadesControleren,
+                               opschoonwaarde_,
+                               routesSindsOpschonen_,
+                               noemer,
+                               ctx_.catalogus["AA00166"],
+                               resultaat_};
+    zoeker_.IteratieUitvoeren(opdracht);
   }
 
   // The registrations of no route that lie in the period are the non-routes; a missed plate
@@ -292,6 +225,7 @@ class Matchrun {
   Project& project_;
   Gebruikersinterface& ui_;
   const RMatchInstellingen& in_;
+  Routezoeker& zoeker_;
   const int opschoonwaarde_;
   RVergelijkingsInstellingen vergelijking_;
   RMatchResultaat resultaat_;
@@ -300,7 +234,7 @@ class Matchrun {
 
 }  // namespace
 
-bool MatchUitvoeren(Context& ctx, RMatchInstellingen in) {
+bool MatchUitvoeren(Context& ctx, RMatchInstellingen in, Routezoeker& zoeker) {
   Project& project = ctx.project;
   Gebruikersinterface& ui = ctx.ui;
   const Catalogus& cat = ctx.catalogus;
@@ -326,7 +260,7 @@ bool MatchUitvoeren(Context& ctx, RMatchInstellingen in) {
   bool geschreven = false;
   {
     const Registratiesnapshot snapshot(project);
-    const RMatchResultaat resultaat = Matchrun(ctx, in).Uitvoeren();
+    const RMatchResultaat resultaat = Matchrun(ctx, in, zoeker).Uitvoeren();
     geschreven = MatchbestandSchrijven(in.Bestandsnaam, MatchbestandRegels(in, gegevens, resultaat));
   }
   ui.VoortgangSluiten();
@@ -337,6 +271,11 @@ bool MatchUitvoeren(Context& ctx, RMatchInstellingen in) {
   }
   if (in.Geluidsignaal) ui.Piep();
   return true;
+}
+
+bool MatchUitvoeren(Context& ctx, RMatchInstellingen in) {
+  const std::unique_ptr<Routezoeker> zoeker = SnelleRoutezoeker();
+  return MatchUitvoeren(ctx, std::move(in), *zoeker);
 }
 
 }  // namespace morvask

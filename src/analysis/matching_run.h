@@ -11,10 +11,11 @@
 // exact plates, wildcards, swapped characters, different characters. A registration used in
 // a route is gone for later routes and iterations.
 //
-// This is the straightforward run, written to read as the algorithm itself; it stays as the
-// reference for any faster one.
+// The search for the routes within an iteration is the indexed one (analysis/route_search.h);
+// it finds exactly what a scan of every registration within the travel time finds.
 
 #include "analysis/match_settings.h"
+#include "analysis/route_search.h"
 #include "app/context.h"
 
 namespace morvask {
@@ -37,5 +38,7 @@ namespace morvask {
 // and fields included; the project is not marked changed. The memory clearing follows the
 // program settings' MatchOpschoonWaarde. Returns true when the match file was written.
 bool MatchUitvoeren(Context& ctx, RMatchInstellingen instellingen);
+// The same with a given route search.
+bool MatchUitvoeren(Context& ctx, RMatchInstellingen instellingen, Routezoeker& zoeker);
 
 }  // namespace morvask

@@ -6,31 +6,10 @@
 namespace morvask {
 namespace {
 
-// A plate position as a code: the byte (0..255), or Leeg beyond the end of the plate. The
-// wildcard code Geen (for an empty wildcard character) equals no position at all, so an
-// empty position is never taken for a wildcard.
-constexpr int Leeg = -1;
-constexpr int Geen = -2;
+constexpr int Leeg = KentekenpositieLeeg;
 constexpr int Aantalposities = 6;
 
-using Posities = std::array<int, Aantalposities>;
-
-Posities PositiesVan(std::string_view kenteken, bool grote) {
-  Posities p;
-  for (std::size_t i = 0; i < p.size(); ++i) {
-    if (i < kenteken.size()) {
-      const char c = grote ? GroteLetter(kenteken[i]) : kenteken[i];
-      p[i] = static_cast<unsigned char>(c);
-    } else {
-      p[i] = Leeg;
-    }
-  }
-  return p;
-}
-
-int KarakterCode(const KorteTekst<1>& karakter) {
-  return karakter.empty() ? Geen : static_cast<unsigned char>(karakter[0]);
-}
+using Posities = Kentekenposities;
 
 // The swapped-pair test over the pairs (1,2), (3,4), (5,6). Returns whether every pair is
 // straight or swapped, and counts 2 swapped characters per swapped pair.
@@ -106,6 +85,23 @@ class Opmerkingbuffer {
 
 }  // namespace
 
+Kentekenposities KentekenPosities(std::string_view kenteken, bool grote) {
+  Kentekenposities p;
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    if (i < kenteken.size()) {
+      const char c = grote ? GroteLetter(kenteken[i]) : kenteken[i];
+      p[i] = static_cast<unsigned char>(c);
+    } else {
+      p[i] = Leeg;
+    }
+  }
+  return p;
+}
+
+int KarakterCode(const KorteTekst<1>& karakter) {
+  return karakter.empty() ? KentekenpositieGeen : static_cast<unsigned char>(karakter[0]);
+}
+
 RVergelijkingsInstellingen VergelijkingsInstellingen(const RProjectgegevens& gegevens) {
   RVergelijkingsInstellingen in;
   in.WildcardKarakter = gegevens.WildcardKarakter;
@@ -139,8 +135,8 @@ RKentekenvergelijking KentekensGelijk(const RVergelijkingsInstellingen& in, std:
                                       std::string_view ken2, std::string_view tijdKen1,
                                       std::string_view tijdKen2, std::string_view vtgType1,
                                       std::string_view vtgType2) {
-  const Posities a = PositiesVan(ken1, in.GeenHoofdletterverschil);
-  const Posities b = PositiesVan(ken2, in.GeenHoofdletterverschil);
+  const Posities a = KentekenPosities(ken1, in.GeenHoofdletterverschil);
+  const Posities b = KentekenPosities(ken2, in.GeenHoofdletterverschil);
   // The wildcard character is compared as stored, not upper-cased.
   const int w = KarakterCode(in.WildcardKarakter);
   Opmerkingbuffer opmerking;

@@ -30,6 +30,16 @@ struct RVergelijkingsInstellingen {
   KorteTekst<1> GemistKentekenKarakter = "*";
 };
 
+// A plate as compared: per position 1-6 the byte (0..255) after the optional upper-casing, or
+// KentekenpositieLeeg beyond the end of the plate.
+inline constexpr int KentekenpositieLeeg = -1;
+// The code of a special character that is empty: it equals no position at all.
+inline constexpr int KentekenpositieGeen = -2;
+using Kentekenposities = std::array<int, 6>;
+Kentekenposities KentekenPosities(std::string_view kenteken, bool groteLetters);
+// The code a special character (wildcard, missed plate) is compared with.
+int KarakterCode(const KorteTekst<1>& karakter);
+
 // Settings at their defaults with the special characters of the project.
 RVergelijkingsInstellingen VergelijkingsInstellingen(const RProjectgegevens& gegevens);
 

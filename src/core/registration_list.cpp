@@ -85,17 +85,12 @@ int LaatsteTijd(const Project& project) {
 
 namespace {
 
-bool IsRegelVan(std::string_view regel, std::string_view van) { return Deel(regel, 1, 6) == van; }
+bool IsRegelVan(std::string_view regel, std::string_view van) { return HerkomstVanRegel(regel) == van; }
 
 bool IsRegelVanPaar(std::string_view regel, std::string_view van, std::string_view naar) {
-  return Deel(regel, 1, 6) == van && Deel(regel, 8, 6) == naar;
+  return HerkomstVanRegel(regel) == van && BestemmingVanRegel(regel) == naar;
 }
 
-std::optional<int> MaximumVan(std::string_view regel) {
-  int w = 0;
-  if (!ProbeerGetal(Bijsnijden(Deel(regel, 15, 4)), w)) return std::nullopt;
-  return w;
-}
 
 std::optional<int> MinimumVan(std::string_view regel) {
   const std::string veld = Bijsnijden(Deel(regel, 20, 4));
@@ -114,8 +109,17 @@ const std::string* RegelVanPaar(const Project& project, std::string_view van, st
 
 }  // namespace
 
+std::string_view HerkomstVanRegel(std::string_view regel) { return Deel(regel, 1, 6); }
+std::string_view BestemmingVanRegel(std::string_view regel) { return Deel(regel, 8, 6); }
+
+std::optional<int> MaximumVanRegel(std::string_view regel) {
+  int w = 0;
+  if (!ProbeerGetal(Bijsnijden(Deel(regel, 15, 4)), w)) return std::nullopt;
+  return w;
+}
+
 std::optional<RDoorrijtijden> DoorrijtijdenVanRegel(std::string_view regel) {
-  const auto maximum = MaximumVan(regel);
+  const auto maximum = MaximumVanRegel(regel);
   const auto minimum = MinimumVan(regel);
   if (!maximum || !minimum) return std::nullopt;
   return RDoorrijtijden{*maximum, *minimum};
@@ -131,7 +135,7 @@ std::optional<int> GrootsteMaximaleDoorrijtijd(const Project& project, std::stri
   std::optional<int> grootste;
   for (const std::string& regel : project.Doorrijtijdentabel) {
     if (!alle && !IsRegelVan(regel, van)) continue;
-    const auto maximum = MaximumVan(regel);
+    const auto maximum = MaximumVanRegel(regel);
     if (!maximum) return std::nullopt;
     if (!grootste || *maximum > *grootste) grootste = *maximum;
   }
@@ -155,7 +159,7 @@ std::optional<bool> RelatieGeblokkeerd(const Project& project, bool controleren,
   if (!controleren) return false;
   const std::string* regel = RegelVanPaar(project, van, naar);
   if (!regel) return false;
-  const auto maximum = MaximumVan(*regel);
+  const auto maximum = MaximumVanRegel(*regel);
   if (!maximum) return std::nullopt;
   return *maximum == 0;
 }

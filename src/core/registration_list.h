@@ -56,6 +56,11 @@ struct RDoorrijtijden {
 
 // The maximum and minimum of one line; empty when either is not a whole number.
 std::optional<RDoorrijtijden> DoorrijtijdenVanRegel(std::string_view regel);
+// The maximum of one line alone; empty when it is not a whole number.
+std::optional<int> MaximumVanRegel(std::string_view regel);
+// The pair of one line: the origin and destination post codes as they stand in it.
+std::string_view HerkomstVanRegel(std::string_view regel);
+std::string_view BestemmingVanRegel(std::string_view regel);
 // True when every line of the table has readable numbers.
 bool DoorrijtijdentabelLeesbaar(const Project& project);
 

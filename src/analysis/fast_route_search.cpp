@@ -1,0 +1,256 @@
+// The indexed route search of the matching run. It finds exactly the routes of a scan of every
+// registration within the travel time of a route end (the search described in
+// analysis/route_search.h), but looks only at the registrations that can compare equal:
+//  - the plates of the registrations at posts that can follow are indexed by the keys of the
+//    iteration (analysis/plate_keys.h): two plates that can compare equal share a key, so the
+//    candidates of an end are the registrations under its keys, in list order;
+//  - where the scan would stop is found in a maximum tree of the times
+//    (analysis/scan_limit.h), which also follows the memory clearing;
+//  - the travel times of a pair are read from a table of the post pairs
+//    (analysis/travel_time_pairs.h).
+// The registrations stay where they are during the iteration; the ones a memory clearing
+// takes out are removed from the list when the iteration ends.
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "analysis/plate_keys.h"
+#include "analysis/route_search.h"
+#include "analysis/scan_limit.h"
+#include "analysis/travel_time_pairs.h"
+#include "app/user_interface.h"
+#include "core/project.h"
+
+namespace morvask {
+namespace {
+
+// What the search needs of a registration, read once per iteration.
+struct RWerkregistratie {
+  int post = -1;
+  int minuten = 0;
+  bool leesbaar = false;  // the time can be read as hours and minutes
+  bool start = false;     // "-ki", "-t1", "-t2"
+  bool vervolg = false;   // "-t1", "-t2", "-ku"
+  bool uit = false;       // "-ku": the route ends there
+  RKentekenkenmerk kenmerk;
+};
+
+using Indexregel = std::pair<std::uint64_t, std::uint32_t>;  // key, list index
+
+struct RKandidaat {
+  std::size_t index;
+  std::string opmerking;
+};
+
+class Iteratiezoeker {
+ public:
+  explicit Iteratiezoeker(RIteratieOpdracht& o)
+      : o_(o),
+        lijst_(o.project.Registratielijst),
+        ui_(o.ui),
+        plan_(SleutelplanVoor(o.vergelijking)),
+        paren_(o.project),
+        werk_(Werkregistraties()),
+        grens_(Minutenlijst()) {
+    IndexBouwen();
+  }
+
+  void Uitvoeren() {
+    int geprobeerd = 0;
+    std::size_t vanaf = 0;
+    while (!ui_.BerekeningAfbreken) {
+      const std::optional<std::size_t> start = VolgendeStart(vanaf);
+      if (!start) break;
+      lijst_[*start].Geprobeerd = true;
+      ++geprobeerd;
+      ui_.VoortgangPositie(static_cast<int>(std::lround(100.0 * geprobeerd / std::max(o_.noemer, 1))));
+      ui_.BerichtenVerwerken();
+
+      if (RouteBouwen(*start)) ++o_.routesSindsOpschonen;
+      if (o_.opschoonwaarde > 0 && o_.routesSindsOpschonen > o_.opschoonwaarde) {
+        // The memory clearing takes the used registrations out of the list: they no longer
+        // stop a scan. Which start comes next does not change, since every start before
+        // this one is used or tried.
+        for (std::uint32_t i : gebruiktSindsOpschonen_) {
+          grens_.Verwijderen(i);
+          opgeschoond_[i] = true;
+        }
+        gebruiktSindsOpschonen_.clear();
+        o_.routesSindsOpschonen = 0;
+      }
+      vanaf = *start + 1;
+    }
+    // The list leaves the iteration as the memory clearing leaves it, so that the run counts
+    // the next iteration's starts over the same registrations.
+    std::size_t blijft = 0;
+    for (std::size_t i = 0; i < lijst_.size(); ++i)
+      if (!opgeschoond_[i]) lijst_[blijft++] = std::move(lijst_[i]);
+    lijst_.resize(blijft);
+  }
+
+ private:
+  std::vector<RWerkregistratie> Werkregistraties() const {
+    std::vector<RWerkregistratie> werk(lijst_.size());
+    for (std::size_t i = 0; i < lijst_.size(); ++i) {
+      const RRegistratie& r = lijst_[i];
+      RWerkregistratie& w = werk[i];
+      w.post = paren_.Postnummer(r.Post);
+      const std::optional<int> minuten = TijdNaarMinuten(r.Tijd);
+      w.leesbaar = minuten.has_value();
+      w.minuten = minuten.value_or(0);
+      w.start = IsStartpost(r.Post);
+      w.vervolg = IsVervolgpost(r.Post);
+      w.uit = r.Post.view().ends_with("ku");
+      w.kenmerk = KentekenkenmerkVan(plan_, r.Kenteken);
+    }
+    return werk;
+  }
+
+  std::vector<int> Minutenlijst() const {
+    std::vector<int> minuten(werk_.size());
+    for (std::size_t i = 0; i < werk_.size(); ++i) minuten[i] = werk_[i].minuten;
+    return minuten;
+  }
+
+  // Only registrations at a post that can follow are ever candidates, and a missed plate
+  // equals nothing.
+  void IndexBouwen() {
+    if (plan_.zonderSleutels) return;
+    for (std::size_t i = 0; i < werk_.size(); ++i) {
+      const RWerkregistratie& w = werk_[i];
+      if (!w.vervolg || w.kenmerk.gemist) continue;
+      const auto index = static_cast<std::uint32_t>(i);
+      if (IsWildcardkenteken(plan_, w.kenmerk)) {
+        wildcards_.push_back(index);
+        continue;
+      }
+      for (const RSleutelvorm& vorm : plan_.vormen)
+        if (const auto sleutel = Sleutel(w.kenmerk, vorm)) index_.emplace_back(*sleutel, index);
+    }
+    std::sort(index_.begin(), index_.end());
+  }
+
+  std::optional<std::size_t> VolgendeStart(std::size_t vanaf) const {
+    for (std::size_t i = vanaf; i < lijst_.size(); ++i)
+      if (!lijst_[i].Gebruikt && !lijst_[i].Geprobeerd && werk_[i].start) return i;
+    return std::nullopt;
+  }
+
+  bool RouteBouwen(std::size_t start) {
+    std::vector<RRegistratie> punten = {lijst_[start]};
+    const int eerstePost = werk_[start].post;
+    std::size_t eind = start;
+    while (std::optional<RKandidaat> x = EersteKandidaat(eind, eerstePost)) {
+      RRegistratie& volgende = lijst_[x->index];
+      volgende.Gebruikt = true;
+      gebruiktSindsOpschonen_.push_back(static_cast<std::uint32_t>(x->index));
+      punten.push_back(volgende);
+      o_.resultaat.Matchcontrole.push_back(MatchcontroleRegel(
+          lijst_[eind], volgende, werk_[x->index].minuten - werk_[eind].minuten, o_.eenheid, x->opmerking));
+      if (werk_[x->index].uit) break;  // the vehicle left the area
+      eind = x->index;
+      // The scan stops after the new end itself when no time at all fits from its post.
+      if (paren_.GrootsteMaximum(werk_[eind].post) < 0) break;
+    }
+    if (punten.size() < 2) return false;  // the start stays available, only tried
+    o_.resultaat.Routes.push_back(RouteRegel(punten));
+    lijst_[start].Gebruikt = true;
+    lijst_[start].Geprobeerd = false;
+    gebruiktSindsOpschonen_.push_back(static_cast<std::uint32_t>(start));
+    return true;
+  }
+
+  // Whether the registration at index j is accepted after the route end e: not used, at a
+  // post that can follow, the plates equal, the travel time fitting, no block.
+  std::optional<RKandidaat> Beoordelen(std::size_t e, std::size_t j, int eerstePost) const {
+    const RRegistratie& x = lijst_[j];
+    const RWerkregistratie& w = werk_[j];
+    const RWerkregistratie& we = werk_[e];
+    if (x.Gebruikt || !w.vervolg || !KanGelijkZijn(plan_, we.kenmerk, w.kenmerk)) return std::nullopt;
+    if (!we.leesbaar || !w.leesbaar || !paren_.Past(we.post, w.post, w.minuten - we.minuten)) return std::nullopt;
+    if (o_.blokkadesControleren && paren_.Geblokkeerd(eerstePost, w.post)) return std::nullopt;
+    const RRegistratie& eind = lijst_[e];
+    RKentekenvergelijking vergelijk =
+        KentekensGelijk(o_.vergelijking, eind.Kenteken, x.Kenteken, eind.Tijd, x.Tijd, eind.Voertuigtype, x.Voertuigtype);
+    if (!vergelijk.Gelijk) return std::nullopt;
+    return RKandidaat{j, std::move(vergelijk.Opmerking)};
+  }
+
+  // The first registration after the end e, in list order, that extends the route. The scan
+  // of every registration would look at each one up to and including the first that lies
+  // too far in time; the candidates among them are the ones that share a key with the end.
+  std::optional<RKandidaat> EersteKandidaat(std::size_t e, int eerstePost) const {
+    const RWerkregistratie& we = werk_[e];
+    if (we.kenmerk.gemist) return std::nullopt;
+    const std::size_t laatste =
+        grens_.EersteBoven(e + 1, long{we.minuten} + paren_.GrootsteMaximum(we.post));  // inclusive
+
+    if (plan_.zonderSleutels || IsWildcardkenteken(plan_, we.kenmerk)) {
+      for (std::size_t j = e + 1; j <= laatste && j < lijst_.size(); ++j) {
+        if (ui_.BerekeningAfbreken) return std::nullopt;
+        if (auto k = Beoordelen(e, j, eerstePost)) return k;
+      }
+      return std::nullopt;
+    }
+
+    // One cursor per key of the end, and one through the wildcard plates; they are merged in
+    // list order.
+    struct Cursor {
+      const Indexregel* plek;
+      const Indexregel* eind;
+    };
+    std::array<Cursor, 24> cursors;
+    std::size_t aantal = 0;
+    const auto volgendeIndex = static_cast<std::uint32_t>(e + 1);
+    for (const RSleutelvorm& vorm : plan_.vormen) {
+      const auto sleutel = Sleutel(we.kenmerk, vorm);
+      if (!sleutel) continue;
+      const auto plek = std::lower_bound(index_.begin(), index_.end(), Indexregel{*sleutel, volgendeIndex});
+      const auto grens = std::upper_bound(plek, index_.end(), Indexregel{*sleutel, UINT32_MAX});
+      if (plek != grens) cursors[aantal++] = {&*plek, &*plek + (grens - plek)};
+    }
+    auto wildcard = std::lower_bound(wildcards_.begin(), wildcards_.end(), volgendeIndex);
+
+    for (;;) {
+      std::size_t kleinste = laatste + 1;
+      for (std::size_t c = 0; c < aantal; ++c)
+        if (cursors[c].plek != cursors[c].eind) kleinste = std::min<std::size_t>(kleinste, cursors[c].plek->second);
+      if (wildcard != wildcards_.end()) kleinste = std::min<std::size_t>(kleinste, *wildcard);
+      if (kleinste > laatste || kleinste >= lijst_.size()) return std::nullopt;
+      if (ui_.BerekeningAfbreken) return std::nullopt;
+      if (auto k = Beoordelen(e, kleinste, eerstePost)) return k;
+      for (std::size_t c = 0; c < aantal; ++c)
+        if (cursors[c].plek != cursors[c].eind && cursors[c].plek->second == kleinste) ++cursors[c].plek;
+      if (wildcard != wildcards_.end() && *wildcard == kleinste) ++wildcard;
+    }
+  }
+
+  RIteratieOpdracht& o_;
+  std::vector<RRegistratie>& lijst_;
+  Gebruikersinterface& ui_;
+  const RSleutelplan plan_;
+  const Doorrijtijdparen paren_;
+  const std::vector<RWerkregistratie> werk_;
+  Scangrens grens_;
+  std::vector<Indexregel> index_;
+  std::vector<std::uint32_t> wildcards_;
+  std::vector<std::uint32_t> gebruiktSindsOpschonen_;
+  std::vector<bool> opgeschoond_ = std::vector<bool>(lijst_.size());  // taken out by a memory clearing
+};
+
+class SnelleZoeker : public Routezoeker {
+ public:
+  void IteratieUitvoeren(RIteratieOpdracht& opdracht) override { Iteratiezoeker(opdracht).Uitvoeren(); }
+};
+
+}  // namespace
+
+std::unique_ptr<Routezoeker> SnelleRoutezoeker() { return std::make_unique<SnelleZoeker>(); }
+
+}  // namespace morvask

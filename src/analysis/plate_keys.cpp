@@ -1,0 +1,107 @@
+#include "analysis/plate_keys.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace morvask {
+namespace {
+
+constexpr int Paren = 3;
+
+std::uint8_t PaarMasker(int paar) { return static_cast<std::uint8_t>(0b11u << (2 * paar)); }
+
+// Every choice of `aantal` of the set bits of `uit`, as masks.
+std::vector<std::uint8_t> Keuzes(std::uint8_t uit, int aantal) {
+  std::vector<std::uint8_t> keuzes;
+  for (unsigned m = 0; m < 64; ++m)
+    if ((m & ~unsigned{uit}) == 0 && std::popcount(m) == aantal) keuzes.push_back(static_cast<std::uint8_t>(m));
+  return keuzes;
+}
+
+}  // namespace
+
+RSleutelplan SleutelplanVoor(const RVergelijkingsInstellingen& in) {
+  RSleutelplan plan;
+  plan.metWildcards = in.MetWildcards;
+  plan.wildcard = KarakterCode(in.WildcardKarakter);
+  plan.gemist = KarakterCode(in.GemistKentekenKarakter);
+  plan.groteLetters = in.GeenHoofdletterverschil;
+  std::vector<int> paren;
+  bool gepaard = true;
+  for (int p = 0; p < Paren; ++p) {
+    if (in.Posities[2 * p] != in.Posities[2 * p + 1]) gepaard = false;
+    if (in.Posities[2 * p]) {
+      paren.push_back(p);
+      plan.vergeleken |= PaarMasker(p);
+    }
+  }
+  // The pair test reads the first flag of a pair and the difference test each flag; the run
+  // always pairs them, and unpaired flags are simply compared with every candidate.
+  if (!gepaard) {
+    plan.zonderSleutels = true;
+    plan.vergeleken = 0;
+    plan.toegestaneAfwijking = 6;
+    return plan;
+  }
+
+  const int k = static_cast<int>(paren.size());
+  const int verwisseld = std::max(in.MaxVerwisseld, 0);
+  const int verschillend = std::max(in.MaxVerschillend, 0);
+  plan.toegestaneAfwijking = std::max(verwisseld, verschillend);
+
+  if (verwisseld > 0) plan.vormen.push_back({plan.vergeleken, true});
+  if (verschillend == 0) {
+    if (verwisseld == 0) plan.vormen.push_back({plan.vergeleken, false});
+  } else if (verschillend < k) {
+    std::uint8_t paarbits = 0;
+    for (int p : paren) paarbits |= static_cast<std::uint8_t>(1u << p);
+    for (std::uint8_t keuze : Keuzes(paarbits, k - verschillend)) {
+      std::uint8_t posities = 0;
+      for (int p = 0; p < Paren; ++p)
+        if (keuze & (1u << p)) posities |= PaarMasker(p);
+      plan.vormen.push_back({posities, false});
+    }
+  } else if (2 * k - verschillend > 0) {
+    for (std::uint8_t keuze : Keuzes(plan.vergeleken, 2 * k - verschillend)) plan.vormen.push_back({keuze, false});
+  } else {
+    plan.zonderSleutels = true;
+  }
+  return plan;
+}
+
+RKentekenkenmerk KentekenkenmerkVan(const RSleutelplan& plan, std::string_view kenteken) {
+  RKentekenkenmerk k;
+  k.codes = KentekenPosities(kenteken, plan.groteLetters);
+  for (int i = 0; i < 6; ++i)
+    if (k.codes[i] == plan.wildcard) k.wildcards |= static_cast<std::uint8_t>(1u << i);
+  k.gemist = k.codes[0] == plan.gemist;
+  return k;
+}
+
+std::optional<std::uint64_t> Sleutel(const RKentekenkenmerk& k, RSleutelvorm vorm) {
+  if (k.wildcards & vorm.posities) return std::nullopt;
+  // The form itself, then nine bits per position: 0 for a position the form does not cover,
+  // else the code plus one (so the empty position is 0 + 1 and a byte 1..256).
+  std::uint64_t sleutel = vorm.posities | (std::uint64_t{vorm.ongeordend} << 6);
+  std::array<std::uint64_t, 6> c{};
+  for (int i = 0; i < 6; ++i)
+    if (vorm.posities & (1u << i)) c[i] = static_cast<std::uint64_t>(k.codes[i] + 1);
+  if (vorm.ongeordend)
+    for (int i = 0; i < 6; i += 2)
+      if (c[i] > c[i + 1]) std::swap(c[i], c[i + 1]);
+  for (int i = 0; i < 6; ++i) sleutel |= c[i] << (7 + 9 * i);
+  return sleutel;
+}
+
+bool KanGelijkZijn(const RSleutelplan& plan, const RKentekenkenmerk& a, const RKentekenkenmerk& b) {
+  if (a.gemist || b.gemist) return false;
+  unsigned verschil = 0;
+  for (int i = 0; i < 6; ++i)
+    if (a.codes[i] != b.codes[i]) verschil |= 1u << i;
+  const unsigned wild = a.wildcards | b.wildcards;
+  // With wildcards a wildcard position counts as equal; without, it equals nothing.
+  const unsigned afwijkend = plan.metWildcards ? (verschil & ~wild) : (verschil | wild);
+  return std::popcount(afwijkend & plan.vergeleken) <= plan.toegestaneAfwijking;
+}
+
+}  // namespace morvask

@@ -1,0 +1,73 @@
+#pragma once
+// Keys over plates for the indexed route search. Two plates that can compare equal in an
+// iteration (by KentekensGelijk with that iteration's settings) always share at least one
+// key of that iteration, so the candidates of a route end are found by looking its keys up
+// instead of comparing it with every registration within the travel time. The keys only
+// narrow the candidates: every candidate is still compared by KentekensGelijk itself.
+//
+// Why the keys hold, for plates without a wildcard in a compared position (a plate with one
+// is compared with every candidate when wildcards count; without wildcards a wildcard is a
+// character that equals nothing, not even itself, and a key over it is never made):
+//  - equal by the swapped-pair test: every compared pair is straight or swapped, so each
+//    pair holds the same two characters in either order: one key over the unordered pairs;
+//  - equal by the different-characters test with at most d differences among k compared
+//    pairs: when d < k, at least k - d pairs are wholly equal: a key over each choice of
+//    k - d pairs; otherwise at least 2k - d positions are equal: a key over each choice of
+//    that many positions (none when 2k - d is 0: every plate is a candidate).
+// A cheaper test before the full comparison: both tests allow at most max(swapped, different)
+// positions that differ (a swapped pair differs in at most its two positions).
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "analysis/plate_comparison.h"
+
+namespace morvask {
+
+// The positions a key covers (bit i for position i + 1) and whether each pair is taken in
+// either order.
+struct RSleutelvorm {
+  std::uint8_t posities = 0;
+  bool ongeordend = false;
+};
+
+// The keys and the quick test of one iteration.
+struct RSleutelplan {
+  std::vector<RSleutelvorm> vormen;  // every candidate shares one of these keys ...
+  bool zonderSleutels = false;       // ... unless no key narrows them: every plate a candidate
+  std::uint8_t vergeleken = 0;       // the compared positions
+  int toegestaneAfwijking = 6;       // the quick test: at most this many positions differ
+  bool metWildcards = false;
+  int wildcard = KentekenpositieGeen;
+  int gemist = KentekenpositieGeen;
+  bool groteLetters = true;
+};
+
+RSleutelplan SleutelplanVoor(const RVergelijkingsInstellingen& vergelijking);
+
+// A plate as the keys and the quick test see it.
+struct RKentekenkenmerk {
+  Kentekenposities codes{};
+  std::uint8_t wildcards = 0;  // positions holding the wildcard character
+  bool gemist = false;         // a missed plate: equal to nothing
+};
+
+RKentekenkenmerk KentekenkenmerkVan(const RSleutelplan& plan, std::string_view kenteken);
+
+// A plate with a wildcard in a compared position while wildcards count: it is compared with
+// every candidate rather than found by key.
+inline bool IsWildcardkenteken(const RSleutelplan& plan, const RKentekenkenmerk& k) {
+  return plan.metWildcards && (k.wildcards & plan.vergeleken) != 0;
+}
+
+// The key of a plate in one form; empty when the form covers a wildcard (such a key would
+// never be shared by an equal plate).
+std::optional<std::uint64_t> Sleutel(const RKentekenkenmerk& kenmerk, RSleutelvorm vorm);
+
+// False when the two plates cannot compare equal whatever their times: a missed plate, or
+// more differing positions than the iteration allows.
+bool KanGelijkZijn(const RSleutelplan& plan, const RKentekenkenmerk& a, const RKentekenkenmerk& b);
+
+}  // namespace morvask
