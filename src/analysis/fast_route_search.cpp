@@ -34,11 +34,12 @@ namespace {
 struct RWerkregistratie {
   int post = -1;
   int minuten = 0;
+  RKentekenkenmerk kenmerk;
   bool leesbaar = false;  // the time can be read as hours and minutes
   bool start = false;     // "-ki", "-t1", "-t2"
   bool vervolg = false;   // "-t1", "-t2", "-ku"
   bool uit = false;       // "-ku": the route ends there
-  RKentekenkenmerk kenmerk;
+  bool gebruikt = false;  // the registration's used mark, kept beside the list for the scans
 };
 
 using Indexregel = std::pair<std::uint64_t, std::uint32_t>;  // key, list index
@@ -149,6 +150,7 @@ class Iteratiezoeker {
     while (std::optional<RKandidaat> x = EersteKandidaat(eind, eerstePost)) {
       RRegistratie& volgende = lijst_[x->index];
       volgende.Gebruikt = true;
+      werk_[x->index].gebruikt = true;
       gebruiktSindsOpschonen_.push_back(static_cast<std::uint32_t>(x->index));
       punten.push_back(volgende);
       o_.resultaat.Matchcontrole.push_back(MatchcontroleRegel(
@@ -162,6 +164,7 @@ class Iteratiezoeker {
     o_.resultaat.Routes.push_back(RouteRegel(punten));
     lijst_[start].Gebruikt = true;
     lijst_[start].Geprobeerd = false;
+    werk_[start].gebruikt = true;
     gebruiktSindsOpschonen_.push_back(static_cast<std::uint32_t>(start));
     return true;
   }
@@ -169,13 +172,13 @@ class Iteratiezoeker {
   // Whether the registration at index j is accepted after the route end e: not used, at a
   // post that can follow, the plates equal, the travel time fitting, no block.
   std::optional<RKandidaat> Beoordelen(std::size_t e, std::size_t j, int eerstePost) const {
-    const RRegistratie& x = lijst_[j];
     const RWerkregistratie& w = werk_[j];
     const RWerkregistratie& we = werk_[e];
-    if (x.Gebruikt || !w.vervolg || !KanGelijkZijn(plan_, we.kenmerk, w.kenmerk)) return std::nullopt;
+    if (w.gebruikt || !w.vervolg || !KanGelijkZijn(plan_, we.kenmerk, w.kenmerk)) return std::nullopt;
     if (!we.leesbaar || !w.leesbaar || !paren_.Past(we.post, w.post, w.minuten - we.minuten)) return std::nullopt;
     if (o_.blokkadesControleren && paren_.Geblokkeerd(eerstePost, w.post)) return std::nullopt;
     const RRegistratie& eind = lijst_[e];
+    const RRegistratie& x = lijst_[j];
     RKentekenvergelijking vergelijk =
         KentekensGelijk(o_.vergelijking, eind.Kenteken, x.Kenteken, eind.Tijd, x.Tijd, eind.Voertuigtype, x.Voertuigtype);
     if (!vergelijk.Gelijk) return std::nullopt;
@@ -236,7 +239,7 @@ class Iteratiezoeker {
   Gebruikersinterface& ui_;
   const RSleutelplan plan_;
   const Doorrijtijdparen paren_;
-  const std::vector<RWerkregistratie> werk_;
+  std::vector<RWerkregistratie> werk_;
   Scangrens grens_;
   std::vector<Indexregel> index_;
   std::vector<std::uint32_t> wildcards_;

@@ -10,14 +10,27 @@ namespace {
 
 std::string Vlag(std::string_view sleutel, bool aan) { return std::string(sleutel) + (aan ? "1" : "0"); }
 
-std::string Opgevuld(std::string_view veld, std::size_t breedte) {
-  std::string uit(veld.substr(0, breedte));
-  uit.resize(breedte, ' ');
-  return uit;
+// Appends the field cut or padded with spaces to its width.
+void Opgevuld(std::string& uit, std::string_view veld, std::size_t breedte) {
+  veld = veld.substr(0, breedte);
+  uit.append(veld);
+  uit.append(breedte - veld.size(), ' ');
+}
+
+void WaarnemingToevoegen(std::string& uit, const RRegistratie& r) {
+  Opgevuld(uit, r.Tijd, 4);
+  uit += ' ';
+  Opgevuld(uit, r.Voertuigtype, 1);
+  uit += ' ';
+  Opgevuld(uit, r.Kenteken, 6);
 }
 
 // "post time type plate" with every field at its width.
-std::string Punt(const RRegistratie& r) { return Opgevuld(r.Post, 6) + ' ' + Waarneming(r); }
+void PuntToevoegen(std::string& uit, const RRegistratie& r) {
+  Opgevuld(uit, r.Post, 6);
+  uit += ' ';
+  WaarnemingToevoegen(uit, r);
+}
 
 }  // namespace
 
@@ -49,22 +62,40 @@ std::vector<std::string> MatchbestandInstellingregels(const RMatchInstellingen& 
 }
 
 std::string Waarneming(const RRegistratie& r) {
-  return Opgevuld(r.Tijd, 4) + ' ' + Opgevuld(r.Voertuigtype, 1) + ' ' + Opgevuld(r.Kenteken, 6);
+  std::string uit;
+  uit.reserve(13);
+  WaarnemingToevoegen(uit, r);
+  return uit;
 }
 
 std::string RouteRegel(const std::vector<RRegistratie>& punten) {
   std::string regel;
-  for (const RRegistratie& p : punten) regel += Opgevuld(p.Post, 6) + ' ';
+  regel.reserve(punten.size() * 21 + 2);
+  for (const RRegistratie& p : punten) {
+    Opgevuld(regel, p.Post, 6);
+    regel += ' ';
+  }
   regel += RouteScheiding;
-  for (const RRegistratie& p : punten) regel += Waarneming(p) + RouteScheiding;
+  for (const RRegistratie& p : punten) {
+    WaarnemingToevoegen(regel, p);
+    regel += RouteScheiding;
+  }
   regel += RouteEinde;
   return regel;
 }
 
 std::string MatchcontroleRegel(const RRegistratie& eind, const RRegistratie& volgende, int minuten,
                                std::string_view eenheid, std::string_view opmerking) {
-  return Punt(eind) + "  ->  " + Punt(volgende) + "   :  " + TekstUitlijnen("R", std::to_string(minuten), " ", 4) +
-         std::string(eenheid) + (opmerking.empty() ? std::string("-") : std::string(opmerking));
+  std::string regel;
+  regel.reserve(62 + eenheid.size() + opmerking.size());
+  PuntToevoegen(regel, eind);
+  regel += "  ->  ";
+  PuntToevoegen(regel, volgende);
+  regel += "   :  ";
+  regel += TekstUitlijnen("R", std::to_string(minuten), " ", 4);
+  regel += eenheid;
+  regel += opmerking.empty() ? std::string_view("-") : opmerking;
+  return regel;
 }
 
 std::string IteratieKop(int nummer, Iteratiesoort soort) {
@@ -81,21 +112,23 @@ std::string IteratieKop(int nummer, Iteratiesoort soort) {
 std::string NietRouteRegel(const RRegistratie& r) { return r.Regel(); }
 
 std::vector<std::string> MatchbestandRegels(const RMatchInstellingen& in, const RMatchProjectgegevens& project,
-                                            const RMatchResultaat& resultaat) {
+                                            RMatchResultaat resultaat) {
   std::vector<std::string> regels = MatchbestandKopregels(in.Omschrijving, project);
-  const auto toevoegen = [&regels](const std::vector<std::string>& deel) {
-    regels.insert(regels.end(), deel.begin(), deel.end());
+  regels.reserve(regels.size() + resultaat.Routes.size() + resultaat.Matchcontrole.size() +
+                 resultaat.NietRoutes.size() + 30);
+  const auto toevoegen = [&regels](std::vector<std::string>&& deel) {
+    regels.insert(regels.end(), std::make_move_iterator(deel.begin()), std::make_move_iterator(deel.end()));
   };
   toevoegen(MatchbestandInstellingregels(in, resultaat.Onderbroken));
   regels.emplace_back();
   regels.emplace_back("[**Routes**]");
-  toevoegen(resultaat.Routes);
+  toevoegen(std::move(resultaat.Routes));
   regels.emplace_back();
   regels.emplace_back("[**Match check**]");
-  toevoegen(resultaat.Matchcontrole);
+  toevoegen(std::move(resultaat.Matchcontrole));
   regels.emplace_back();
   regels.emplace_back("[**Non-routes**]");
-  toevoegen(resultaat.NietRoutes);
+  toevoegen(std::move(resultaat.NietRoutes));
   regels.emplace_back();
   regels.emplace_back();
   regels.emplace_back("[**End**]");

@@ -67,8 +67,9 @@ std::string IteratieKop(int nummer, Iteratiesoort soort);
 std::string NietRouteRegel(const RRegistratie& registratie);
 
 // Every line of the file, in order, up to "[**End**]".
+// The result's lines are moved into the file's lines.
 std::vector<std::string> MatchbestandRegels(const RMatchInstellingen& instellingen,
-                                            const RMatchProjectgegevens& project, const RMatchResultaat& resultaat);
+                                            const RMatchProjectgegevens& project, RMatchResultaat resultaat);
 
 // Writes the lines whole or not at all (CR LF after each); false when it could not be written.
 bool MatchbestandSchrijven(std::string_view bestandsnaam, const std::vector<std::string>& regels);

@@ -260,8 +260,8 @@ bool MatchUitvoeren(Context& ctx, RMatchInstellingen in, Routezoeker& zoeker) {
   bool geschreven = false;
   {
     const Registratiesnapshot snapshot(project);
-    const RMatchResultaat resultaat = Matchrun(ctx, in, zoeker).Uitvoeren();
-    geschreven = MatchbestandSchrijven(in.Bestandsnaam, MatchbestandRegels(in, gegevens, resultaat));
+    geschreven = MatchbestandSchrijven(in.Bestandsnaam,
+                                       MatchbestandRegels(in, gegevens, Matchrun(ctx, in, zoeker).Uitvoeren()));
   }
   ui.VoortgangSluiten();
   ui.BezigCursor(false);

@@ -71,21 +71,28 @@ RSleutelplan SleutelplanVoor(const RVergelijkingsInstellingen& in) {
 
 RKentekenkenmerk KentekenkenmerkVan(const RSleutelplan& plan, std::string_view kenteken) {
   RKentekenkenmerk k;
-  k.codes = KentekenPosities(kenteken, plan.groteLetters);
-  for (int i = 0; i < 6; ++i)
-    if (k.codes[i] == plan.wildcard) k.wildcards |= static_cast<std::uint8_t>(1u << i);
-  k.gemist = k.codes[0] == plan.gemist;
+  const Kentekenposities codes = KentekenPosities(kenteken, plan.groteLetters);
+  for (int i = 0; i < 6; ++i) {
+    const auto bit = static_cast<std::uint8_t>(1u << i);
+    if (codes[i] == KentekenpositieLeeg) {
+      k.leeg |= bit;
+      continue;
+    }
+    k.tekens |= std::uint64_t{static_cast<std::uint8_t>(codes[i])} << (8 * i);
+    if (codes[i] == plan.wildcard) k.wildcards |= bit;
+  }
+  k.gemist = codes[0] == plan.gemist;
   return k;
 }
 
 std::optional<std::uint64_t> Sleutel(const RKentekenkenmerk& k, RSleutelvorm vorm) {
   if (k.wildcards & vorm.posities) return std::nullopt;
   // The form itself, then nine bits per position: 0 for a position the form does not cover,
-  // else the code plus one (so the empty position is 0 + 1 and a byte 1..256).
+  // else 1 for the empty position and the byte plus 2 for a character.
   std::uint64_t sleutel = vorm.posities | (std::uint64_t{vorm.ongeordend} << 6);
   std::array<std::uint64_t, 6> c{};
   for (int i = 0; i < 6; ++i)
-    if (vorm.posities & (1u << i)) c[i] = static_cast<std::uint64_t>(k.codes[i] + 1);
+    if (vorm.posities & (1u << i)) c[i] = (k.leeg & (1u << i)) ? 1 : ((k.tekens >> (8 * i)) & 0xFF) + 2;
   if (vorm.ongeordend)
     for (int i = 0; i < 6; i += 2)
       if (c[i] > c[i + 1]) std::swap(c[i], c[i + 1]);
@@ -95,9 +102,10 @@ std::optional<std::uint64_t> Sleutel(const RKentekenkenmerk& k, RSleutelvorm vor
 
 bool KanGelijkZijn(const RSleutelplan& plan, const RKentekenkenmerk& a, const RKentekenkenmerk& b) {
   if (a.gemist || b.gemist) return false;
-  unsigned verschil = 0;
+  const std::uint64_t x = a.tekens ^ b.tekens;
+  unsigned verschil = a.leeg ^ b.leeg;
   for (int i = 0; i < 6; ++i)
-    if (a.codes[i] != b.codes[i]) verschil |= 1u << i;
+    if ((x >> (8 * i)) & 0xFF) verschil |= 1u << i;
   const unsigned wild = a.wildcards | b.wildcards;
   // With wildcards a wildcard position counts as equal; without, it equals nothing.
   const unsigned afwijkend = plan.metWildcards ? (verschil & ~wild) : (verschil | wild);

@@ -49,7 +49,8 @@ RSleutelplan SleutelplanVoor(const RVergelijkingsInstellingen& vergelijking);
 
 // A plate as the keys and the quick test see it.
 struct RKentekenkenmerk {
-  Kentekenposities codes{};
+  std::uint64_t tekens = 0;    // byte i: the character at position i + 1 as compared (0 when empty)
+  std::uint8_t leeg = 0;       // positions beyond the end of the plate
   std::uint8_t wildcards = 0;  // positions holding the wildcard character
   bool gemist = false;         // a missed plate: equal to nothing
 };
