@@ -100,16 +100,4 @@ std::optional<std::uint64_t> Sleutel(const RKentekenkenmerk& k, RSleutelvorm vor
   return sleutel;
 }
 
-bool KanGelijkZijn(const RSleutelplan& plan, const RKentekenkenmerk& a, const RKentekenkenmerk& b) {
-  if (a.gemist || b.gemist) return false;
-  const std::uint64_t x = a.tekens ^ b.tekens;
-  unsigned verschil = a.leeg ^ b.leeg;
-  for (int i = 0; i < 6; ++i)
-    if ((x >> (8 * i)) & 0xFF) verschil |= 1u << i;
-  const unsigned wild = a.wildcards | b.wildcards;
-  // With wildcards a wildcard position counts as equal; without, it equals nothing.
-  const unsigned afwijkend = plan.metWildcards ? (verschil & ~wild) : (verschil | wild);
-  return std::popcount(afwijkend & plan.vergeleken) <= plan.toegestaneAfwijking;
-}
-
 }  // namespace morvask

@@ -17,6 +17,7 @@
 // A cheaper test before the full comparison: both tests allow at most max(swapped, different)
 // positions that differ (a swapped pair differs in at most its two positions).
 
+#include <bit>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -67,8 +68,27 @@ inline bool IsWildcardkenteken(const RSleutelplan& plan, const RKentekenkenmerk&
 // never be shared by an equal plate).
 std::optional<std::uint64_t> Sleutel(const RKentekenkenmerk& kenmerk, RSleutelvorm vorm);
 
+// The positions (bit i for position i + 1) whose characters differ; it runs for every
+// candidate, so the six bytes are compared at once: a byte's high bit is set when the byte is
+// not zero, and the six high bits are gathered into the top byte by one multiplication.
+inline unsigned VerschillendePosities(const RKentekenkenmerk& a, const RKentekenkenmerk& b) {
+  constexpr std::uint64_t Laag7 = 0x7F7F7F7F7F7Full;
+  constexpr std::uint64_t Hoog = 0x808080808080ull;
+  constexpr std::uint64_t Verzamelen = (1ull << 56) | (1ull << 49) | (1ull << 42) | (1ull << 35) | (1ull << 28) | (1ull << 21);
+  const std::uint64_t x = a.tekens ^ b.tekens;
+  const std::uint64_t nietNul = (((x & Laag7) + Laag7) | x) & Hoog;
+  return static_cast<unsigned>(((nietNul >> 7) * Verzamelen) >> 56) | static_cast<unsigned>(a.leeg ^ b.leeg);
+}
+
 // False when the two plates cannot compare equal whatever their times: a missed plate, or
 // more differing positions than the iteration allows.
-bool KanGelijkZijn(const RSleutelplan& plan, const RKentekenkenmerk& a, const RKentekenkenmerk& b);
+inline bool KanGelijkZijn(const RSleutelplan& plan, const RKentekenkenmerk& a, const RKentekenkenmerk& b) {
+  if (a.gemist || b.gemist) return false;
+  const unsigned verschil = VerschillendePosities(a, b);
+  const unsigned wild = a.wildcards | b.wildcards;
+  // With wildcards a wildcard position counts as equal; without, it equals nothing.
+  const unsigned afwijkend = (plan.metWildcards ? (verschil & ~wild) : (verschil | wild)) & plan.vergeleken;
+  return std::popcount(static_cast<std::uint8_t>(afwijkend)) <= plan.toegestaneAfwijking;
+}
 
 }  // namespace morvask
