@@ -42,7 +42,22 @@ struct RWerkregistratie {
   bool gebruikt = false;  // the registration's used mark, kept beside the list for the scans
 };
 
-using Indexregel = std::pair<std::uint64_t, std::uint32_t>;  // key, list index
+// An index entry: a 32-bit digest of the key above the list index, so that the entries of one
+// key lie together in list order. Two keys with the same digest only add candidates, which
+// the full comparison turns down; it halves the index's memory.
+using Indexregel = std::uint64_t;
+
+std::uint64_t Indexregelvan(std::uint64_t sleutel, std::uint32_t index) {
+  // The finaliser of splitmix64: every key bit reaches the digest.
+  sleutel ^= sleutel >> 30;
+  sleutel *= 0xBF58476D1CE4E5B9ull;
+  sleutel ^= sleutel >> 27;
+  sleutel *= 0x94D049BB133111EBull;
+  sleutel ^= sleutel >> 31;
+  return (sleutel & 0xFFFFFFFF00000000ull) | index;
+}
+
+std::uint32_t IndexVan(Indexregel regel) { return static_cast<std::uint32_t>(regel); }
 
 struct RKandidaat {
   std::size_t index;
@@ -132,7 +147,7 @@ class Iteratiezoeker {
         continue;
       }
       for (const RSleutelvorm& vorm : plan_.vormen)
-        if (const auto sleutel = Sleutel(w.kenmerk, vorm)) index_.emplace_back(*sleutel, index);
+        if (const auto sleutel = Sleutel(w.kenmerk, vorm)) index_.push_back(Indexregelvan(*sleutel, index));
     }
     std::sort(index_.begin(), index_.end());
   }
@@ -214,8 +229,8 @@ class Iteratiezoeker {
     for (const RSleutelvorm& vorm : plan_.vormen) {
       const auto sleutel = Sleutel(we.kenmerk, vorm);
       if (!sleutel) continue;
-      const auto plek = std::lower_bound(index_.begin(), index_.end(), Indexregel{*sleutel, volgendeIndex});
-      const auto grens = std::upper_bound(plek, index_.end(), Indexregel{*sleutel, UINT32_MAX});
+      const auto plek = std::lower_bound(index_.begin(), index_.end(), Indexregelvan(*sleutel, volgendeIndex));
+      const auto grens = std::upper_bound(plek, index_.end(), Indexregelvan(*sleutel, UINT32_MAX));
       if (plek != grens) cursors[aantal++] = {&*plek, &*plek + (grens - plek)};
     }
     auto wildcard = std::lower_bound(wildcards_.begin(), wildcards_.end(), volgendeIndex);
@@ -223,13 +238,13 @@ class Iteratiezoeker {
     for (;;) {
       std::size_t kleinste = laatste + 1;
       for (std::size_t c = 0; c < aantal; ++c)
-        if (cursors[c].plek != cursors[c].eind) kleinste = std::min<std::size_t>(kleinste, cursors[c].plek->second);
+        if (cursors[c].plek != cursors[c].eind) kleinste = std::min<std::size_t>(kleinste, IndexVan(*cursors[c].plek));
       if (wildcard != wildcards_.end()) kleinste = std::min<std::size_t>(kleinste, *wildcard);
       if (kleinste > laatste || kleinste >= lijst_.size()) return std::nullopt;
       if (ui_.BerekeningAfbreken) return std::nullopt;
       if (auto k = Beoordelen(e, kleinste, eerstePost)) return k;
       for (std::size_t c = 0; c < aantal; ++c)
-        if (cursors[c].plek != cursors[c].eind && cursors[c].plek->second == kleinste) ++cursors[c].plek;
+        if (cursors[c].plek != cursors[c].eind && IndexVan(*cursors[c].plek) == kleinste) ++cursors[c].plek;
       if (wildcard != wildcards_.end() && *wildcard == kleinste) ++wildcard;
     }
   }
