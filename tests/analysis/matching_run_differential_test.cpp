@@ -34,7 +34,7 @@ std::string VierCijfers(int hhmm) {
 
 // A crowded survey over a few posts and plates from a small alphabet, so that nearly every
 // kind of near-equal plate occurs: wildcards, missed plates, letter case, short and empty
-// plates, swapped and misread characters. Times now and then carry minutes above 59, so the
+// plates, swapped and misread characters, other special characters. Times now and then carry minutes above 59, so the
 // minutes do not rise everywhere in the list, and the table holds blocks, zero and negative
 // maxima, minima above the maxima and pairs with a second line.
 void DrukOnderzoek(Toeval& t, Project& project) {
@@ -60,6 +60,12 @@ void DrukOnderzoek(Toeval& t, Project& project) {
         DoorrijtijdRegel(paar.substr(0, 6), paar.substr(7, 6), std::to_string(Tussen(t, 0, 40)), "0"));
   }
 
+  // Now and then other special characters: a letter the upper-casing changes, none at all,
+  // or the wildcard and the missed-plate character the same.
+  static const char* wildcards[] = {"#", "#", "#", "a", "", "*"};
+  static const char* gemist[] = {"*", "*", "*", "#", ""};
+  project.Gegevens.WildcardKarakter = std::string(wildcards[Tussen(t, 0, 5)]);
+  project.Gegevens.GemistKentekenKarakter = std::string(gemist[Tussen(t, 0, 4)]);
   const std::string tekens = Kans(t, 0.5) ? "AB12#*a" : "ABC123#b";
   const int aantal = Tussen(t, 20, 260);
   const int begin = Tussen(t, 0, 2300);
