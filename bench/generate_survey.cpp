@@ -12,42 +12,12 @@
 #include "app/context.h"
 #include "core/files.h"
 #include "core/project_file.h"
+#include "survey/silent_ui.h"
 #include "survey/survey_generator.h"
 
 using namespace morvask;
 
 namespace {
-
-class StilleUi : public Gebruikersinterface {
- public:
-  int MeldingInformatie(const std::string&, const std::string&, const std::string& t, const std::string&) override {
-    return Toon(t);
-  }
-  int MeldingWaarschuwing(const std::string&, const std::string&, const std::string& t, const std::string&) override {
-    return Toon(t);
-  }
-  int MeldingFout(const std::string&, const std::string&, const std::string& t, const std::string&) override {
-    return Toon(t);
-  }
-  int VraagJaNeeAnnuleren(const std::string&, const std::string&, const std::string&, int, const std::string&,
-                          const std::string&, const std::string&) override {
-    return mrJa;
-  }
-  void Piep() override {}
-  void BezigCursor(bool) override {}
-  void VoortgangTonen(const std::string&, bool) override {}
-  void VoortgangTekst(const std::string&) override {}
-  void VoortgangPositie(int) override {}
-  void VoortgangSluiten() override {}
-  void BerichtenVerwerken() override {}
-  void InMenuChecken(int) override {}
-
- private:
-  static int Toon(const std::string& t) {
-    std::fprintf(stderr, "%s\n", t.c_str());
-    return mrOK;
-  }
-};
 
 int Gebruik() {
   std::fprintf(stderr,
