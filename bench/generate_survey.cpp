@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
   RProgrammaInstellingen instellingen;
   instellingen.ReservebestandMaken = false;
   Catalogus cat;
-  StilleUi ui;
+  bench::StilleUi ui;
   Context ctx{o.project, instellingen, cat, ui, {}};
   if (!ProjectSchrijven(ctx, bestand)) return 1;
   if (!RegelsAtomischSchrijven(ZonderExtensie(bestand) + ".ritten.txt", bench::RittenAlsTekst(o.ritten))) {
