@@ -4,6 +4,7 @@
 //   generate_survey FILE [--seed N] [--cordon N] [--inside N] [--registrations N]
 //                        [--from HHMM] [--until HHMM] [--interval N]
 //                        [--missed R] [--unreadable R] [--swapped R] [--misread R] [--skipped R]
+//                        [--return R]
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,7 +24,7 @@ int Gebruik() {
   std::fprintf(stderr,
                "usage: generate_survey FILE [--seed N] [--cordon N] [--inside N] [--registrations N]\n"
                "         [--from HHMM] [--until HHMM] [--interval N] [--missed R] [--unreadable R]\n"
-               "         [--swapped R] [--misread R] [--skipped R]\n");
+               "         [--swapped R] [--misread R] [--skipped R] [--return R]\n");
   return 2;
 }
 
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
     else if (a == "--swapped") s.verwisseld = std::atof(w);
     else if (a == "--misread") s.verkeerd = std::atof(w);
     else if (a == "--skipped") s.overgeslagen = std::atof(w);
+    else if (a == "--return") s.terugrit = std::atof(w);
     else return Gebruik();
   }
   if (bestand.empty() || s.kordonpunten < 2 || s.kordonpunten > 499 || s.tussenpunten < 0 ||

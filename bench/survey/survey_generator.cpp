@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdio>
 #include <random>
-#include <set>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "language/catalogue.h"
 #include "network/travel_time_table.h"
@@ -21,10 +21,24 @@ struct Punt {
   bool kordon;
 };
 
+// "NNN-type": the point number in three digits (more when it has more).
 std::string Code(int nummer, const char* type) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%03d-%s", nummer, type);
-  return buf;
+  if (nummer < 0 || nummer > 999) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%03d-%s", nummer, type);
+    return buf;
+  }
+  std::string code = {static_cast<char>('0' + nummer / 100), static_cast<char>('0' + nummer / 10 % 10),
+                      static_cast<char>('0' + nummer % 10), '-'};
+  code += type;
+  return code;
+}
+
+// A minute of the day (0-1439) as the hhmm time of a registration.
+std::string Tijdtekst(int minuut) {
+  const int uur = minuut / 60, rest = minuut % 60;
+  return {static_cast<char>('0' + uur / 10), static_cast<char>('0' + uur % 10), static_cast<char>('0' + rest / 10),
+          static_cast<char>('0' + rest % 10)};
 }
 
 double Afstand(const Punt& a, const Punt& b) { return std::hypot(a.x - b.x, a.y - b.y); }
@@ -187,6 +201,19 @@ class Generator {
     return w;
   }
 
+  // The sightings the observers note of one trip: those in the period, less the skipped ones.
+  void Noteren(Onderzoek& o, const std::vector<Waarneming>& rit, const std::string& kenteken, char type,
+               double van, double tot, std::size_t& aantal) {
+    for (const Waarneming& w : rit) {
+      const int minuut = static_cast<int>(std::floor(w.minuut));
+      if (minuut < van || minuut >= tot || minuut > 1439) continue;  // observers work in the period only
+      if (Kans() < s_.overgeslagen) continue;
+      o.project.RegistratieToevoegen(w.post, Tijdtekst(minuut), std::string_view(&type, 1),
+                                     Waargenomen(kenteken, o.project));
+      ++aantal;
+    }
+  }
+
   void VoertuigenRijden(Onderzoek& o) {
     const double van = (s_.vanTijd / 100) * 60 + s_.vanTijd % 100;
     const double tot = (s_.totTijd / 100) * 60 + s_.totTijd % 100;
@@ -200,50 +227,91 @@ class Generator {
       Punt b = punten_[static_cast<std::size_t>(Getal(0, k - 1))];
       std::vector<Waarneming> rit;
       std::tuple<std::string, std::string> sleutel;
+      enum class Soort { Doorgaand, Herkomst, Bestemming, Lokaal } s;
       if (soort < s_.doorgaand) {
+        s = Soort::Doorgaand;
         while (b.nummer == a.nummer) b = punten_[static_cast<std::size_t>(Getal(0, k - 1))];
         rit = Rit(a, Code(a.nummer, "ki"), b, Code(b.nummer, "ku"), start);
         sleutel = {Code(a.nummer, "ki"), Code(b.nummer, "ku")};
       } else if (soort < s_.doorgaand + s_.herkomst) {
+        s = Soort::Herkomst;
         rit = Rit(BinnenPunt(), "", b, Code(b.nummer, "ku"), start);
         sleutel = {"", Code(b.nummer, "ku")};
       } else if (soort < s_.doorgaand + s_.herkomst + s_.bestemming) {
+        s = Soort::Bestemming;
         rit = Rit(a, Code(a.nummer, "ki"), BinnenPunt(), "", start);
         sleutel = {Code(a.nummer, "ki"), ""};
       } else {
+        s = Soort::Lokaal;
         rit = Rit(BinnenPunt(), "", BinnenPunt(), "", start);
       }
       if (std::get<0>(sleutel).size() + std::get<1>(sleutel).size() > 0) ++o.ritten[sleutel];
       const std::string kenteken = Kenteken();
       const char type = Voertuigtype();
-      for (const Waarneming& w : rit) {
-        const int minuut = static_cast<int>(std::floor(w.minuut));
-        if (minuut < van || minuut >= tot || minuut > 1439) continue;  // observers work in the period only
-        if (Kans() < s_.overgeslagen) continue;
-        char tijd[24];
-        std::snprintf(tijd, sizeof tijd, "%02d%02d", minuut / 60, minuut % 60);
-        o.project.RegistratieToevoegen(w.post, tijd, std::string(1, type), Waargenomen(kenteken, o.project));
-        ++aantal;
+      Noteren(o, rit, kenteken, type, van, tot, aantal);
+
+      // The way back, 2 to 10 hours after the trip began, when it begins within the period:
+      // through traffic from b to a, origin traffic back as destination traffic and the other
+      // way round. No chance is drawn without return trips, so the survey stays as it was.
+      if (s_.terugrit <= 0 || Kans() >= s_.terugrit) continue;
+      const double terug = start + 120 + 480 * Kans();
+      if (terug >= tot) continue;
+      sleutel = {};
+      switch (s) {
+        case Soort::Doorgaand:
+          rit = Rit(b, Code(b.nummer, "ki"), a, Code(a.nummer, "ku"), terug);
+          sleutel = {Code(b.nummer, "ki"), Code(a.nummer, "ku")};
+          break;
+        case Soort::Herkomst:
+          rit = Rit(b, Code(b.nummer, "ki"), BinnenPunt(), "", terug);
+          sleutel = {Code(b.nummer, "ki"), ""};
+          break;
+        case Soort::Bestemming:
+          rit = Rit(BinnenPunt(), "", a, Code(a.nummer, "ku"), terug);
+          sleutel = {"", Code(a.nummer, "ku")};
+          break;
+        case Soort::Lokaal:
+          rit = Rit(BinnenPunt(), "", BinnenPunt(), "", terug);
+          break;
       }
+      if (std::get<0>(sleutel).size() + std::get<1>(sleutel).size() > 0) ++o.ritten[sleutel];
+      Noteren(o, rit, kenteken, type, van, tot, aantal);
     }
   }
 
-  // Observers hand in their lists per post: post order, then time.
+  // Observers hand in their lists per post: post order, then time (stable, so a post's
+  // registrations of one minute keep the order in which they were made). Each registration's
+  // post is looked up once; the sort then compares small numbers.
   static void RegistratiesOrdenen(Project& p) {
-    std::unordered_map<std::string, std::size_t> volgorde;
-    for (std::size_t i = 0; i < p.Postlijst.size(); ++i) volgorde[p.Postlijst[i].Postcode.str()] = i;
-    std::stable_sort(p.Registratielijst.begin(), p.Registratielijst.end(),
-                     [&](const RRegistratie& x, const RRegistratie& y) {
-                       const std::size_t px = volgorde[x.Post.str()], py = volgorde[y.Post.str()];
-                       if (px != py) return px < py;
-                       return x.Tijd.view() < y.Tijd.view();
-                     });
+    std::unordered_map<std::string_view, std::uint32_t> volgorde;
+    for (std::size_t i = 0; i < p.Postlijst.size(); ++i)
+      volgorde.insert_or_assign(p.Postlijst[i].Postcode.view(), static_cast<std::uint32_t>(i));
+    const auto postindex = [&](const RRegistratie& r) {
+      const auto it = volgorde.find(r.Post.view());
+      return it == volgorde.end() ? std::uint32_t{0} : it->second;
+    };
+    struct Sleutel {
+      std::uint32_t post;
+      std::uint32_t index;
+    };
+    auto& lijst = p.Registratielijst;
+    std::vector<Sleutel> sleutels(lijst.size());
+    for (std::size_t i = 0; i < lijst.size(); ++i)
+      sleutels[i] = {postindex(lijst[i]), static_cast<std::uint32_t>(i)};
+    std::stable_sort(sleutels.begin(), sleutels.end(), [&](const Sleutel& x, const Sleutel& y) {
+      if (x.post != y.post) return x.post < y.post;
+      return lijst[x.index].Tijd.view() < lijst[y.index].Tijd.view();
+    });
+    std::vector<RRegistratie> geordend;
+    geordend.reserve(lijst.size());
+    for (const Sleutel& k : sleutels) geordend.push_back(lijst[k.index]);
+    lijst = std::move(geordend);
   }
 
   OnderzoekInstellingen s_;
   std::mt19937 rng_;
   std::vector<Punt> punten_;
-  std::set<std::string> gebruikt_;
+  std::unordered_set<std::string> gebruikt_;  // every plate handed out
 };
 
 }  // namespace

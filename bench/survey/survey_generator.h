@@ -28,6 +28,9 @@ struct OnderzoekInstellingen {
   // Shares of the kinds of traffic (need not add up to 1; they are weights).
   double doorgaand = 0.45, herkomst = 0.2, bestemming = 0.2, lokaal = 0.15;
   double viaTussenpunt = 0.5;   // chance that a trip passes an intermediate point
+  // Chance that a vehicle drives back later the same day (2 to 10 hours after it set out),
+  // as commuters do: the same plate then appears on two trips. 0 keeps one trip per vehicle.
+  double terugrit = 0.0;
   // Observation errors, per sighting.
   double gemist = 0.02;         // plate missed entirely: the missed-plate character
   double onleesbaar = 0.03;     // one character unreadable: the wildcard character

@@ -1,6 +1,8 @@
 #include "analysis/comparison_lists.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "core/project.h"
 #include "core/text_utils.h"
@@ -167,14 +169,43 @@ std::string Sorteertekst(std::string_view tekst) {
 }
 
 std::vector<std::size_t> VolgordeZonderHoofdletters(const std::vector<std::string_view>& teksten) {
-  // Each text is folded once; the folded texts compare byte by byte as unsigned bytes.
-  std::vector<std::string> sleutels;
-  sleutels.reserve(teksten.size());
-  for (std::string_view t : teksten) sleutels.push_back(Sorteertekst(t));
-  std::vector<std::size_t> volgorde(teksten.size());
-  for (std::size_t i = 0; i < volgorde.size(); ++i) volgorde[i] = i;
-  std::stable_sort(volgorde.begin(), volgorde.end(),
-                   [&sleutels](std::size_t a, std::size_t b) { return sleutels[a] < sleutels[b]; });
+  // Every text is folded once into one shared buffer (no text of its own per line). Each
+  // entry carries its first eight folded bytes as one number, most significant first, so
+  // most comparisons never look into the buffer; equal texts are ordered by their index,
+  // which makes the order the stable one.
+  struct Item {
+    std::uint64_t begin;  // the first eight folded bytes; 0 past the end of a short text
+    std::size_t positie;  // of the folded text in the buffer
+    std::size_t lengte;
+    std::size_t index;
+  };
+  std::size_t totaal = 0;
+  for (std::string_view t : teksten) totaal += t.size();
+  std::string gevouwen;
+  gevouwen.reserve(totaal);
+  std::vector<Item> items(teksten.size());
+  for (std::size_t i = 0; i < teksten.size(); ++i) {
+    const std::string_view t = teksten[i];
+    Item& item = items[i];
+    item = {0, gevouwen.size(), t.size(), i};
+    for (std::size_t j = 0; j < t.size(); ++j) {
+      const unsigned char c = Gevouwen(t[j]);
+      gevouwen += static_cast<char>(c);
+      if (j < 8) item.begin |= std::uint64_t{c} << (8 * (7 - j));
+    }
+  }
+  const char* buffer = gevouwen.data();
+  std::sort(items.begin(), items.end(), [buffer](const Item& a, const Item& b) {
+    if (a.begin != b.begin) return a.begin < b.begin;
+    // A text shorter than eight bytes may end in a zero byte its padding hides: compare whole.
+    const int v = std::memcmp(buffer + a.positie, buffer + b.positie, std::min(a.lengte, b.lengte));
+    if (v != 0) return v < 0;
+    if (a.lengte != b.lengte) return a.lengte < b.lengte;
+    return a.index < b.index;
+  });
+  std::vector<std::size_t> volgorde;
+  volgorde.reserve(items.size());
+  for (const Item& item : items) volgorde.push_back(item.index);
   return volgorde;
 }
 

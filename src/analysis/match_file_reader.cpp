@@ -9,24 +9,6 @@ namespace morvask {
 
 namespace {
 
-// The lines of a text as views into it, ended by LF or CR LF (a lone CR is an ordinary byte).
-std::vector<std::string_view> RegelsAlsDelen(std::string_view tekst) {
-  std::vector<std::string_view> regels;
-  std::size_t begin = 0;
-  while (begin < tekst.size()) {
-    const std::size_t eind = tekst.find('\n', begin);
-    if (eind == std::string_view::npos) {
-      regels.push_back(tekst.substr(begin));
-      break;
-    }
-    std::size_t lengte = eind - begin;
-    if (lengte > 0 && tekst[eind - 1] == '\r') --lengte;
-    regels.push_back(tekst.substr(begin, lengte));
-    begin = eind + 1;
-  }
-  return regels;
-}
-
 bool BegintMetSectie(std::string_view regel) { return regel.substr(0, 3) == "[**"; }
 
 // The index after the first line equal to the header, or the number of lines without one.
@@ -76,7 +58,7 @@ void AlgemeneRegelLezen(std::string_view regel, RMatchbestand& m) {
 RMatchbestand MatchbestandUitTekst(std::string tekst) {
   RMatchbestand m;
   m.Inhoud = std::make_shared<const std::string>(std::move(tekst));
-  const std::vector<std::string_view> regels = RegelsAlsDelen(*m.Inhoud);
+  const std::vector<std::string_view> regels = RegelsDelen(*m.Inhoud);
 
   // The description field reads every line up to the route section.
   for (std::string_view regel : regels) {

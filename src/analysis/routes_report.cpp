@@ -1,7 +1,9 @@
 #include "analysis/routes_report.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <unordered_map>
+#include <utility>
 
 #include "analysis/comparison_lists.h"
 #include "analysis/comparison_settings_text.h"
@@ -19,16 +21,32 @@ bool IsKordonroute(std::string_view route) {
   return Deel(route, 5, 2) == "ki" && posten.size() >= 2 && posten.substr(posten.size() - 2) == "ku";
 }
 
+// Hashing and equality of texts as the case-insensitive order sees them (ASCII a-z as A-Z).
+struct GevouwenHash {
+  std::size_t operator()(std::string_view t) const {
+    std::uint64_t h = 14695981039346656037ULL;  // FNV-1a
+    for (const char c : t) {
+      h ^= static_cast<unsigned char>(GroteLetter(c));
+      h *= 1099511628211ULL;
+    }
+    return static_cast<std::size_t>(h);
+  }
+};
+struct GevouwenGelijk {
+  bool operator()(std::string_view a, std::string_view b) const { return GelijkZonderHoofdletters(a, b); }
+};
+
 // Groups texts that are equal but for ASCII letter case, in ascending case-insensitive order;
 // each group is shown by its first text in list order (where a stable sort puts it) and
-// counts its texts. Linear hashing plus a sort of the distinct texts only.
+// counts its texts. Linear hashing (on the texts themselves, which outlive the index) plus a
+// sort of the distinct texts only.
 template <typename Groep>
 std::vector<Groep> Groeperen(const std::vector<std::string_view>& teksten) {
-  std::unordered_map<std::string, std::size_t> index;
+  std::unordered_map<std::string_view, std::size_t, GevouwenHash, GevouwenGelijk> index;
   std::vector<Groep> groepen;
   std::vector<std::string_view> eerste;
   for (std::string_view t : teksten) {
-    const auto [it, nieuw] = index.try_emplace(Sorteertekst(t), groepen.size());
+    const auto [it, nieuw] = index.try_emplace(t, groepen.size());
     if (nieuw) {
       groepen.push_back({std::string(t), 0});
       eerste.push_back(t);
@@ -43,10 +61,9 @@ std::vector<Groep> Groeperen(const std::vector<std::string_view>& teksten) {
 
 std::string Getal(long long n) { return std::to_string(n); }
 
-}  // namespace
-
-std::vector<std::string> RoutesSelecteren(const std::vector<std::string>& routes, RouteWeergave weergave,
-                                          const std::vector<RWaarnemingspost>& posten) {
+// The route lines that the display choice keeps, as views into the list.
+std::vector<std::string_view> RoutesKiezen(const std::vector<std::string>& routes, RouteWeergave weergave,
+                                           const std::vector<RWaarnemingspost>& posten) {
   std::vector<std::string_view> gemarkeerd;
   for (const RWaarnemingspost& p : posten)
     if (p.Geselecteerd) gemarkeerd.push_back(p.Postcode.view());
@@ -54,7 +71,8 @@ std::vector<std::string> RoutesSelecteren(const std::vector<std::string>& routes
     return route.find(code) != std::string_view::npos;
   };
 
-  std::vector<std::string> uit;
+  std::vector<std::string_view> uit;
+  uit.reserve(routes.size());
   for (const std::string& route : routes) {
     bool houden = true;
     switch (weergave) {
@@ -75,10 +93,10 @@ std::vector<std::string> RoutesSelecteren(const std::vector<std::string>& routes
   return uit;
 }
 
-std::vector<RRoutegroep> RoutesGroeperen(const std::vector<std::string>& routes, const RRoutesOpties& opties) {
+std::vector<RRoutegroep> RoutegroepenMaken(const std::vector<std::string_view>& routes, const RRoutesOpties& opties) {
   std::vector<std::string_view> delen;
   delen.reserve(routes.size());
-  for (const std::string& r : routes) delen.push_back(RoutePostdeel(r));
+  for (std::string_view r : routes) delen.push_back(RoutePostdeel(r));
   std::vector<RRoutegroep> groepen = Groeperen<RRoutegroep>(delen);
 
   if (opties.OpAantal) {
@@ -99,6 +117,18 @@ std::vector<RRoutegroep> RoutesGroeperen(const std::vector<std::string>& routes,
     if (opties.Aflopend) std::reverse(groepen.begin(), groepen.end());
   }
   return groepen;
+}
+
+}  // namespace
+
+std::vector<std::string> RoutesSelecteren(const std::vector<std::string>& routes, RouteWeergave weergave,
+                                          const std::vector<RWaarnemingspost>& posten) {
+  const std::vector<std::string_view> gekozen = RoutesKiezen(routes, weergave, posten);
+  return {gekozen.begin(), gekozen.end()};
+}
+
+std::vector<RRoutegroep> RoutesGroeperen(const std::vector<std::string>& routes, const RRoutesOpties& opties) {
+  return RoutegroepenMaken(std::vector<std::string_view>(routes.begin(), routes.end()), opties);
 }
 
 std::string RouteDetailregel(std::string_view route) {
@@ -129,8 +159,9 @@ Rapport RapportRoutes(RapportBuffer& buffer, const Context& ctx, const RVergelij
   VergelijkingsrapportKop(buffer, ctx, cat["AA00152"], gegevens);
   if (ctx.instellingen.RapportInformatieOverInhoudWeergeven) buffer.RegelToevoegen(cat["AA00153"]);
 
-  const std::vector<std::string> routes = RoutesSelecteren(gegevens.Lijsten.Routes, opties.Weergave, ctx.project.Postlijst);
-  const std::vector<RRoutegroep> groepen = RoutesGroeperen(routes, opties);
+  const std::vector<std::string_view> routes =
+      RoutesKiezen(gegevens.Lijsten.Routes, opties.Weergave, ctx.project.Postlijst);
+  const std::vector<RRoutegroep> groepen = RoutegroepenMaken(routes, opties);
 
   // The route column holds the longest entry (post part, "ß" and count), at least 5 columns.
   std::size_t breedte = 35;
@@ -159,17 +190,18 @@ Rapport RapportRoutes(RapportBuffer& buffer, const Context& ctx, const RVergelij
     details.reserve(routes.size());
     std::size_t langste = 0;
     long long registraties = 0;
-    for (const std::string& r : routes) {
+    for (const std::string_view r : routes) {
       details.push_back(RouteDetailregel(r));
       langste = std::max(langste, details.back().size());
       registraties += static_cast<long long>(AantalRoutePosten(r));
     }
     SorterenZonderHoofdletters(details);
     const std::string detaillijn = Lijn(ctx.instellingen, static_cast<int>(langste));
+    const std::size_t aantalRoutes = details.size();
     buffer.RegelToevoegen(detaillijn);
-    buffer.RegelsToevoegen(details);
+    buffer.RegelsOvernemen(std::move(details));
     buffer.RegelToevoegen(detaillijn);
-    buffer.RegelToevoegen(cat.Vul("AA00157", {Getal(static_cast<long long>(details.size()))}));
+    buffer.RegelToevoegen(cat.Vul("AA00157", {Getal(static_cast<long long>(aantalRoutes))}));
     buffer.RegelToevoegen(cat.Vul("AA00158", {Getal(registraties)}));
     buffer.RegelToevoegen(detaillijn);
   }
@@ -202,7 +234,7 @@ Rapport RapportNietRoutes(RapportBuffer& buffer, const Context& ctx, const RVerg
     buffer.RegelToevoegen(s2);
     std::vector<std::string> gesorteerd = lijst;
     SorterenZonderHoofdletters(gesorteerd);
-    buffer.RegelsToevoegen(gesorteerd);
+    buffer.RegelsOvernemen(std::move(gesorteerd));
     buffer.RegelToevoegen(s2);
     buffer.RegelToevoegen(cat["AA00160"] + " " + Getal(static_cast<long long>(lijst.size())));
     buffer.RegelToevoegen(s2);

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <random>
 #include <system_error>
@@ -53,21 +54,34 @@ std::optional<std::string> BestandLezen(std::string_view bestandsnaam) {
   return inhoud;
 }
 
-std::vector<std::string> RegelsSplitsen(std::string_view tekst) {
-  std::vector<std::string> regels;
+std::vector<std::string_view> RegelsDelen(std::string_view tekst) {
+  std::vector<std::string_view> regels;
+  if (tekst.empty()) return regels;
+  // One line per line feed (plus a last line without one): counted first, so the list is
+  // allocated once.
+  std::size_t aantal = 1;
+  for (const char* p = tekst.data(), *eind = p + tekst.size();
+       (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(eind - p)))) != nullptr; ++p)
+    ++aantal;
+  regels.reserve(aantal);
   std::size_t begin = 0;
   while (begin < tekst.size()) {
-    std::size_t eind = tekst.find('\n', begin);
+    const std::size_t eind = tekst.find('\n', begin);
     if (eind == std::string_view::npos) {
-      regels.emplace_back(tekst.substr(begin));
+      regels.push_back(tekst.substr(begin));
       break;
     }
     std::size_t len = eind - begin;
     if (len > 0 && tekst[eind - 1] == '\r') --len;
-    regels.emplace_back(tekst.substr(begin, len));
+    regels.push_back(tekst.substr(begin, len));
     begin = eind + 1;
   }
   return regels;
+}
+
+std::vector<std::string> RegelsSplitsen(std::string_view tekst) {
+  const std::vector<std::string_view> delen = RegelsDelen(tekst);
+  return {delen.begin(), delen.end()};
 }
 
 std::string RegelsSamenvoegen(const std::vector<std::string>& regels) {

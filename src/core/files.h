@@ -26,6 +26,9 @@ std::optional<std::string> BestandLezen(std::string_view bestandsnaam);
 // Splits a text into lines ended by LF or CR LF; a lone CR is an ordinary character. A final
 // line without line end counts; a text that ends with a line end has no empty line after it.
 std::vector<std::string> RegelsSplitsen(std::string_view tekst);
+// The same lines as views into the text, for readers of large files: no line is copied. The
+// views are valid as long as the text is.
+std::vector<std::string_view> RegelsDelen(std::string_view tekst);
 
 // Joins lines, each followed by CR LF.
 std::string RegelsSamenvoegen(const std::vector<std::string>& regels);

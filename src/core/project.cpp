@@ -29,21 +29,26 @@ const std::string* RProjectgegevens::VoertuigtypeNaam(char letter) const {
 }
 
 std::string RRegistratie::Regel() const {
-  // Post, time and type are padded to their widths, so that a short field never shifts the
-  // fields after it away from the positions readers cut at.
   std::string r;
   r.reserve(20);
-  r += Post.view();
-  r.resize(6, ' ');
-  r += ' ';
-  r += Tijd.view();
-  r.resize(11, ' ');
-  r += ' ';
-  r += Voertuigtype.view();
-  r.resize(13, ' ');
-  r += ' ';
-  r += Kenteken.view();
+  RegelToevoegenAan(r);
   return r;
+}
+
+void RRegistratie::RegelToevoegenAan(std::string& uit) const {
+  // Post, time and type are padded to their widths, so that a short field never shifts the
+  // fields after it away from the positions readers cut at.
+  const auto veld = [&uit](std::string_view waarde, std::size_t breedte) {
+    uit += waarde;
+    uit.append(breedte - waarde.size(), ' ');
+  };
+  veld(Post.view(), 6);
+  uit += ' ';
+  veld(Tijd.view(), 4);
+  uit += ' ';
+  veld(Voertuigtype.view(), 1);
+  uit += ' ';
+  uit += Kenteken.view();
 }
 
 RRegistratie RRegistratie::UitRegel(std::string_view regel) {

@@ -59,6 +59,8 @@ struct RRegistratie {
   // The registration line: post (1-6), time (8-11), type (13) and plate (from 15), joined by
   // single spaces; a short post, time or type is padded to its width.
   std::string Regel() const;
+  // Appends the registration line to a text (the writers of large files build no line apart).
+  void RegelToevoegenAan(std::string& uit) const;
   // Cut from a registration line at positions 1-6, 8-11, 13 and 15-20, without checks.
   static RRegistratie UitRegel(std::string_view regel);
 };

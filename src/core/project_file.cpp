@@ -3,6 +3,8 @@
 #include "core/project_file.h"
 
 #include <filesystem>
+#include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -49,39 +51,55 @@ std::string Reservebestandsnaam(const std::string& map, int slot) {
 
 std::string ProjectTekst(const Project& project) {
   const RProjectgegevens& g = project.Gegevens;
-  std::vector<std::string> r;
-  r.reserve(40 + project.Postlijst.size() + project.Doorrijtijdentabel.size() + project.Registratielijst.size() +
-            project.Aantekeningen.size());
-  r.emplace_back("[Morvask datafile]");
-  r.emplace_back("");
-  r.emplace_back("[**General variables**]");
-  r.push_back(std::string("FileVersion=") + Bestandsversie);
-  r.push_back("ProjectDescription=" + g.Projectomschrijving);
-  r.push_back("ReportText1=" + g.ProjectRapporttekst1);
-  r.push_back("ReportText2=" + g.ProjectRapporttekst2);
-  r.push_back("ObservationInterval=" + std::to_string(g.Waarnemingsinterval));
-  r.push_back("ShowNotesDialog=" + Booleaans(g.AantekeningenschermTonen));
-  r.push_back("WildcardCharacter=" + g.WildcardKarakter.str());
-  r.push_back("MissedLicenseCharacter=" + g.GemistKentekenKarakter.str());
-  for (const char letter : Voertuigtypen) r.push_back(std::string("VehType") + letter + "=" + *g.VoertuigtypeNaam(letter));
-  r.emplace_back("");
+  // Written straight into one text, sized beforehand: a registration line is at most 20
+  // characters and its line end 2.
+  std::size_t grootte = 1024 + g.Projectomschrijving.size() + g.ProjectRapporttekst1.size() +
+                        g.ProjectRapporttekst2.size() + 22 * project.Registratielijst.size() +
+                        109 * project.Postlijst.size();
+  for (const char letter : Voertuigtypen) grootte += g.VoertuigtypeNaam(letter)->size();
+  for (const std::string& regel : project.Doorrijtijdentabel) grootte += regel.size() + 2;
+  for (const std::string& regel : project.Aantekeningen) grootte += regel.size() + 2;
+  std::string uit;
+  uit.reserve(grootte);
+  const auto regel = [&uit](std::string_view a, std::string_view b = {}) {
+    uit += a;
+    uit += b;
+    uit += "\r\n";
+  };
 
-  r.emplace_back("[**Observation posts**]");
-  for (const RWaarnemingspost& p : project.Postlijst) r.push_back(Vast(p.Postcode.view(), 6) + " " + p.Omschrijving.str());
-  r.emplace_back("");
+  regel("[Morvask datafile]");
+  regel("");
+  regel("[**General variables**]");
+  regel("FileVersion=", Bestandsversie);
+  regel("ProjectDescription=", g.Projectomschrijving);
+  regel("ReportText1=", g.ProjectRapporttekst1);
+  regel("ReportText2=", g.ProjectRapporttekst2);
+  regel("ObservationInterval=", std::to_string(g.Waarnemingsinterval));
+  regel("ShowNotesDialog=", Booleaans(g.AantekeningenschermTonen));
+  regel("WildcardCharacter=", g.WildcardKarakter.view());
+  regel("MissedLicenseCharacter=", g.GemistKentekenKarakter.view());
+  for (const char letter : Voertuigtypen) regel(std::string("VehType") + letter + "=", *g.VoertuigtypeNaam(letter));
+  regel("");
 
-  r.emplace_back("[**Travel times**]");
-  for (const std::string& regel : project.Doorrijtijdentabel) r.push_back(regel);
-  r.emplace_back("");
+  regel("[**Observation posts**]");
+  for (const RWaarnemingspost& p : project.Postlijst) regel(Vast(p.Postcode.view(), 6) + " ", p.Omschrijving.view());
+  regel("");
 
-  r.emplace_back("[**License numbers**]");
-  for (const RRegistratie& reg : project.Registratielijst) r.push_back(reg.Regel());
-  r.emplace_back("");
+  regel("[**Travel times**]");
+  for (const std::string& r : project.Doorrijtijdentabel) regel(r);
+  regel("");
 
-  r.emplace_back("[**Notes**]");
-  for (const std::string& regel : project.Aantekeningen) r.push_back(regel);
-  r.emplace_back("");
-  return RegelsSamenvoegen(r);
+  regel("[**License numbers**]");
+  for (const RRegistratie& reg : project.Registratielijst) {
+    reg.RegelToevoegenAan(uit);
+    uit += "\r\n";
+  }
+  regel("");
+
+  regel("[**Notes**]");
+  for (const std::string& r : project.Aantekeningen) regel(r);
+  regel("");
+  return uit;
 }
 
 void ReservebestandenMaken(Context& ctx, const std::string& bestandsnaam) {

@@ -1,9 +1,12 @@
 // Reading the project file: the current format with its key lines and its sections in any
-// order, and the legacy format with plain section headers. The file is read once into lines;
-// the sections are found by their index.
+// order, and the legacy format with plain section headers. The file is read once and split
+// into lines (views into its text, no copies); the sections are found by their index.
 
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/messages.h"
@@ -49,7 +52,7 @@ void RegistratieZonderTypeUitRegel(Project& p, std::string_view regel) {
 
 // The key lines of the general variables. False (after the general error message) at a
 // number that is not one; the values read before it stay.
-bool AlgemeneVariabelenLezen(Context& ctx, const std::vector<std::string>& regels, int& versie) {
+bool AlgemeneVariabelenLezen(Context& ctx, const std::vector<std::string_view>& regels, int& versie) {
   RProjectgegevens& g = ctx.project.Gegevens;
   std::size_t i = 2;
   while (i < regels.size() && regels[i] != KopAlgemeen) ++i;
@@ -89,7 +92,7 @@ bool AlgemeneVariabelenLezen(Context& ctx, const std::vector<std::string>& regel
 }
 
 // The index of the first line that equals the header, or the number of lines.
-std::size_t KopZoeken(const std::vector<std::string>& regels, std::string_view kop) {
+std::size_t KopZoeken(const std::vector<std::string_view>& regels, std::string_view kop) {
   for (std::size_t i = 0; i < regels.size(); ++i)
     if (regels[i] == kop) return i;
   return regels.size();
@@ -103,7 +106,7 @@ struct Bereik {
 };
 
 template <typename Einde>
-Bereik SectieBereik(const std::vector<std::string>& regels, std::size_t kop, Einde isEinde) {
+Bereik SectieBereik(const std::vector<std::string_view>& regels, std::size_t kop, Einde isEinde) {
   Bereik b;
   if (kop >= regels.size()) return b;
   const std::size_t laatste = regels.size() - 1;
@@ -112,10 +115,14 @@ Bereik SectieBereik(const std::vector<std::string>& regels, std::size_t kop, Ein
   return b;
 }
 
-// The lines of a section of posts, travel times or registrations, without empty lines.
+// The content of a section of posts, travel times or registrations.
+Bereik Sectie(const std::vector<std::string_view>& regels, std::string_view kop) {
+  return SectieBereik(regels, KopZoeken(regels, kop), BegintMetKop);
+}
+
+// The lines of such a section, without empty lines.
 template <typename Doe>
-void SectieLezen(const std::vector<std::string>& regels, std::string_view kop, Doe doe) {
-  const Bereik b = SectieBereik(regels, KopZoeken(regels, kop), BegintMetKop);
+void SectieLezen(const std::vector<std::string_view>& regels, const Bereik& b, Doe doe) {
   for (std::size_t i = b.begin; i < b.eind; ++i)
     if (!regels[i].empty()) doe(regels[i]);
 }
@@ -123,13 +130,13 @@ void SectieLezen(const std::vector<std::string>& regels, std::string_view kop, D
 // The notes end only at a section header, so a note may begin with "[**". When a header
 // ends them (the notes are not the last section), their closing empty line belongs to the
 // layout, not to the notes.
-void AantekeningenLezen(Project& p, const std::vector<std::string>& regels) {
+void AantekeningenLezen(Project& p, const std::vector<std::string_view>& regels) {
   Bereik b = SectieBereik(regels, KopZoeken(regels, KopAantekeningen), IsSectiekop);
   if (b.eind + 1 < regels.size() && b.eind > b.begin && regels[b.eind - 1].empty()) --b.eind;
-  for (std::size_t i = b.begin; i < b.eind; ++i) p.Aantekeningen.push_back(regels[i]);
+  for (std::size_t i = b.begin; i < b.eind; ++i) p.Aantekeningen.emplace_back(regels[i]);
 }
 
-bool HuidigFormaatLezen(Context& ctx, const std::vector<std::string>& regels, const std::string& bestandsnaam) {
+bool HuidigFormaatLezen(Context& ctx, const std::vector<std::string_view>& regels, const std::string& bestandsnaam) {
   Project& p = ctx.project;
   BezigeCursor bezig(ctx.ui);
   p.Projectbestandsnaam = ZonderExtensie(bestandsnaam);
@@ -139,9 +146,13 @@ bool HuidigFormaatLezen(Context& ctx, const std::vector<std::string>& regels, co
   if (BestandsversieGetal < versie)
     ToonWaarschuwing(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00178", {Programmanaam, Programmanaam}));
 
-  SectieLezen(regels, KopPosten, [&](std::string_view r) { PostUitRegel(p, r); });
-  SectieLezen(regels, KopDoorrijtijden, [&](std::string_view r) { p.Doorrijtijdentabel.emplace_back(r); });
-  SectieLezen(regels, KopKentekens, [&](std::string_view r) { RegistratieUitRegel(p, r); });
+  SectieLezen(regels, Sectie(regels, KopPosten), [&](std::string_view r) { PostUitRegel(p, r); });
+  SectieLezen(regels, Sectie(regels, KopDoorrijtijden),
+              [&](std::string_view r) { p.Doorrijtijdentabel.emplace_back(r); });
+  // The registrations are most of the file: their list is allocated once.
+  const Bereik kentekens = Sectie(regels, KopKentekens);
+  p.Registratielijst.reserve(p.Registratielijst.size() + (kentekens.eind - kentekens.begin));
+  SectieLezen(regels, kentekens, [&](std::string_view r) { RegistratieUitRegel(p, r); });
   AantekeningenLezen(p, regels);
 
   bezig.Klaar();
@@ -154,7 +165,7 @@ bool HuidigFormaatLezen(Context& ctx, const std::vector<std::string>& regels, co
 // previous one ended. The line that ends a section is left for the next search, so a
 // section followed directly by the next header is not lost; a missing header leaves the
 // place where the search began.
-void OudFormaatLezen(Context& ctx, const std::vector<std::string>& regels, const std::string& bestandsnaam) {
+void OudFormaatLezen(Context& ctx, const std::vector<std::string_view>& regels, const std::string& bestandsnaam) {
   Project& p = ctx.project;
   BezigeCursor bezig(ctx.ui);
   const std::size_t n = regels.size();
@@ -185,29 +196,37 @@ void OudFormaatLezen(Context& ctx, const std::vector<std::string>& regels, const
         RegistratieUitRegel(p, r);
     });
   if (zoek("[Opmerkingen van gebruiker]"))
-    for (; i < n; ++i) p.Aantekeningen.push_back(regels[i]);
+    for (; i < n; ++i) p.Aantekeningen.emplace_back(regels[i]);
 
   bezig.Klaar();
   DoorrijtijdentabelBijwerken(p);
 }
 
-// The file's lines, or nothing after the warning that it cannot be opened.
-bool RegelsLezen(Context& ctx, const std::string& bestandsnaam, std::vector<std::string>& regels) {
+// The file's text and its lines as views into it, or nothing after the warning that it cannot
+// be opened.
+struct Bestandsregels {
+  std::string inhoud;
+  std::vector<std::string_view> regels;
+};
+
+bool RegelsLezen(Context& ctx, const std::string& bestandsnaam, Bestandsregels& bestand) {
   const std::string naam = ZonderExtensie(bestandsnaam) + Projectextensie;
-  const std::optional<std::string> inhoud = BestandLezen(naam);
+  std::optional<std::string> inhoud = BestandLezen(naam);
   if (!inhoud) {
     ToonWaarschuwing(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00035", {naam}));
     return false;
   }
-  regels = RegelsSplitsen(*inhoud);
+  bestand.inhoud = std::move(*inhoud);
+  bestand.regels = RegelsDelen(bestand.inhoud);
   return true;
 }
 
 }  // namespace
 
 bool ProjectLezen(Context& ctx, const std::string& bestandsnaam) {
-  std::vector<std::string> regels;
-  if (!RegelsLezen(ctx, bestandsnaam, regels)) return false;
+  Bestandsregels bestand;
+  if (!RegelsLezen(ctx, bestandsnaam, bestand)) return false;
+  const std::vector<std::string_view>& regels = bestand.regels;
   // Line 1 is not looked at; a second line that is not empty marks the legacy format.
   if (regels.size() > 1 && !regels[1].empty()) {
     OudFormaatLezen(ctx, regels, bestandsnaam);
@@ -217,9 +236,9 @@ bool ProjectLezen(Context& ctx, const std::string& bestandsnaam) {
 }
 
 bool OudProjectLezen(Context& ctx, const std::string& bestandsnaam) {
-  std::vector<std::string> regels;
-  if (!RegelsLezen(ctx, bestandsnaam, regels)) return false;
-  OudFormaatLezen(ctx, regels, bestandsnaam);
+  Bestandsregels bestand;
+  if (!RegelsLezen(ctx, bestandsnaam, bestand)) return false;
+  OudFormaatLezen(ctx, bestand.regels, bestandsnaam);
   return true;
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 #include "core/text_utils.h"
 #include "core/times.h"
@@ -267,10 +266,23 @@ std::size_t SleutelSchrijven(const RRegistratie& r, Volgorde volgorde, Sleutelte
   return s.Lengte();
 }
 
+// A key line in capitals (the comparison ignores the case of a-z) as three 64-bit words, its
+// bytes most significant first: comparing the words in turn is comparing the bytes as
+// unsigned values, as memcmp does, in a few instructions.
 struct Sorteerelement {
-  Sleuteltekens sleutel;  // in capitals: the comparison ignores the case of a-z
+  std::array<std::uint64_t, 3> woorden;
   std::uint32_t index;
 };
+static_assert(SleutelBreedte <= 3 * 8);
+
+void WoordenVullen(const Sleuteltekens& tekens, std::array<std::uint64_t, 3>& woorden) {
+  woorden.fill(0);
+  for (std::size_t i = 0; i < SleutelBreedte; ++i) {
+    auto byte = static_cast<unsigned char>(tekens[i]);
+    if (byte >= 'a' && byte <= 'z') byte = static_cast<unsigned char>(byte - ('a' - 'A'));  // as GroteLetter
+    woorden[i / 8] |= std::uint64_t{byte} << (8 * (7 - i % 8));
+  }
+}
 
 }  // namespace
 
@@ -289,14 +301,20 @@ bool RegistratiesSorteren(Project& project, std::string_view volgorde) {
   if (lijst.empty()) return true;
 
   std::vector<Sorteerelement> elementen(lijst.size());
+  Sleuteltekens tekens;
   for (std::size_t i = 0; i < lijst.size(); ++i) {
     Sorteerelement& e = elementen[i];
-    SleutelSchrijven(lijst[i], *v, e.sleutel);
-    for (char& c : e.sleutel) c = GroteLetter(c);
+    SleutelSchrijven(lijst[i], *v, tekens);
+    WoordenVullen(tekens, e.woorden);
     e.index = static_cast<std::uint32_t>(i);
   }
-  std::stable_sort(elementen.begin(), elementen.end(), [](const Sorteerelement& a, const Sorteerelement& b) {
-    return std::memcmp(a.sleutel.data(), b.sleutel.data(), SleutelBreedte) < 0;
+  // Equal keys keep their list order (the index decides), so the order is the same on every
+  // platform.
+  std::sort(elementen.begin(), elementen.end(), [](const Sorteerelement& a, const Sorteerelement& b) {
+    if (a.woorden[0] != b.woorden[0]) return a.woorden[0] < b.woorden[0];
+    if (a.woorden[1] != b.woorden[1]) return a.woorden[1] < b.woorden[1];
+    if (a.woorden[2] != b.woorden[2]) return a.woorden[2] < b.woorden[2];
+    return a.index < b.index;
   });
 
   // Rebuilt in key order with what the key lines hold: each field without its padding, the

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <unordered_set>
+#include <utility>
 
 #include "app/context.h"
 #include "core/text_utils.h"
@@ -61,31 +63,52 @@ Rapport RegistratiesbestandControleren(Context& ctx, const RControleInstellingen
   for (const RWaarnemingspost& p : project.Postlijst) posten.insert(p.Postcode.view());
 
   const std::string lengteFout = cat.Vul(instellingen.MeerDan ? "AA00085" : "AA00086", {n});
+  const std::string& ongeldigType = cat["AA00079"];
+  const std::string& ongeldigeTijd = cat["AA00080"];
+  const std::string& ongeldigNummer = cat["AA00081"];
+  const std::string& ongeldigPosttype = cat["AA00082"];
+  const std::string& onbekendePost = cat["AA00083"];
+  const std::string& onbekendKarakter = cat["AA00084"];
   const std::size_t totaal = project.Registratielijst.size();
   int opmerkingen = 0;
   int procent = -1;
   for (std::size_t i = 0; i < totaal; ++i) {
     const RRegistratie& r = project.Registratielijst[i];
-    // The line number is never cut, however many registrations there are.
-    std::string begin = std::to_string(i + 1);
-    if (begin.size() < 8) begin.resize(8, ' ');
-    begin += r.Post.str() + " " + r.Tijd.str() + " " + r.Voertuigtype.str() + " " +
-             TekstUitlijnen("L", r.Kenteken.view(), " ", 6) + "  ->  ";
+    // The start of a finding line, made at the registration's first finding only: most
+    // registrations have none.
+    std::string begin;
     auto bevinding = [&](const std::string& tekst) {
-      buffer.RegelToevoegen(begin + tekst);
+      if (begin.empty()) {
+        // The line number is never cut, however many registrations there are.
+        begin = std::to_string(i + 1);
+        if (begin.size() < 8) begin.resize(8, ' ');
+        begin += r.Post.view();
+        begin += ' ';
+        begin += r.Tijd.view();
+        begin += ' ';
+        begin += r.Voertuigtype.view();
+        begin += ' ';
+        begin += TekstUitlijnen("L", r.Kenteken.view(), " ", 6);
+        begin += "  ->  ";
+      }
+      std::string regel;
+      regel.reserve(begin.size() + tekst.size());
+      regel += begin;
+      regel += tekst;
+      buffer.RegelOvernemen(std::move(regel));
       ++opmerkingen;
     };
 
-    if (!GeldigVoertuigtype(r.Voertuigtype.view())) bevinding(cat["AA00079"]);
-    if (!GeldigeTijd(r.Tijd.view())) bevinding(cat["AA00080"]);
-    if (!IsGeheelGetal(Deel(r.Post.view(), 1, 3))) bevinding(cat["AA00081"]);
+    if (!GeldigVoertuigtype(r.Voertuigtype.view())) bevinding(ongeldigType);
+    if (!GeldigeTijd(r.Tijd.view())) bevinding(ongeldigeTijd);
+    if (!IsGeheelGetal(Deel(r.Post.view(), 1, 3))) bevinding(ongeldigNummer);
     const std::string_view type = Deel(r.Post.view(), 4, 3);
-    if (type != "-ki" && type != "-t1" && type != "-t2" && type != "-ku") bevinding(cat["AA00082"]);
-    if (!posten.count(r.Post.view())) bevinding(cat["AA00083"]);
+    if (type != "-ki" && type != "-t1" && type != "-t2" && type != "-ku") bevinding(ongeldigPosttype);
+    if (!posten.count(r.Post.view())) bevinding(onbekendePost);
     const std::string_view kenteken = r.Kenteken.view();
-    if (kenteken.empty()) bevinding(cat["AA00084"]);
+    if (kenteken.empty()) bevinding(onbekendKarakter);
     for (const char c : kenteken)
-      if (!GeldigKentekenkarakter(c, g)) bevinding(cat["AA00084"]);
+      if (!GeldigKentekenkarakter(c, g)) bevinding(onbekendKarakter);
     const int lengte = static_cast<int>(kenteken.size());
     const bool teLang = instellingen.MeerDan ? lengte > instellingen.Aantal : lengte < instellingen.Aantal;
     if (teLang && !IsGemistKenteken(kenteken, g)) bevinding(lengteFout);

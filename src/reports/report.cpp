@@ -1,6 +1,8 @@
 #include "reports/report.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 #include "core/settings.h"
 #include "core/text_utils.h"
@@ -72,6 +74,15 @@ void RapportTabel::RijVullen(int rij, const std::string& tekst) {
 
 void RapportBuffer::RegelsToevoegen(const std::vector<std::string>& regels) {
   regels_.insert(regels_.end(), regels.begin(), regels.end());
+}
+
+void RapportBuffer::RegelsOvernemen(std::vector<std::string>&& regels) {
+  if (regels_.empty()) {
+    regels_ = std::move(regels);
+    return;
+  }
+  regels_.insert(regels_.end(), std::make_move_iterator(regels.begin()), std::make_move_iterator(regels.end()));
+  regels.clear();
 }
 
 std::vector<std::string> RegelsVoorVenster(const std::vector<std::string>& regels) {

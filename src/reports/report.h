@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace morvask {
@@ -80,6 +81,10 @@ class RapportBuffer {
   // Appends one line; an empty text appends an empty line.
   void RegelToevoegen(std::string_view regel) { regels_.emplace_back(regel); }
   void RegelsToevoegen(const std::vector<std::string>& regels);
+  // The same for lines the producer no longer needs: they are moved in, not copied (the long
+  // lists of the check and of the detail lists).
+  void RegelOvernemen(std::string&& regel) { regels_.push_back(std::move(regel)); }
+  void RegelsOvernemen(std::vector<std::string>&& regels);
   const std::vector<std::string>& Regels() const { return regels_; }
 
   RapportTabel HoofdStringGrid;

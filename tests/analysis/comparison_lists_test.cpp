@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "analysis/comparison_lists.h"
 #include "language/catalogue.h"
 #include "match_file_fixture.h"
@@ -154,4 +157,22 @@ TEST(Afronden, HalvesGoToTheEvenNumber) {
                                            {1, 3, 0}, {2, 3, 1}, {5, 1, 5}, {0, 7, 0}, {7, 0, 0}, {-25, 2, -12},
                                            {-27, 2, -14}, {-1, 3, 0}, {-2, 3, -1}, {25, -2, -12}})
     EXPECT_EQ(AfrondenNaarEven(g.waarde, g.deler), g.verwacht) << g.waarde << "/" << g.deler;
+}
+
+TEST(Tekstvolgorde, TheFastOrderIsTheStableSortByTheCaseInsensitiveComparison) {
+  // Texts around the eight bytes the fast order compares first: shared long beginnings,
+  // prefixes of each other, zero and high bytes, both letter cases.
+  std::mt19937 rng(7);
+  const std::string tekens = std::string("aAbB \x00\xDF\xCD", 8) + "zZ-9";
+  std::vector<std::string> teksten;
+  for (int i = 0; i < 3000; ++i) {
+    std::string t = i % 3 == 0 ? "001-ki 002-ku " : i % 3 == 1 ? "001-KI" : "";
+    for (std::size_t n = rng() % 12; n > 0; --n) t += tekens[rng() % tekens.size()];
+    teksten.push_back(t);
+  }
+  std::vector<std::size_t> verwacht(teksten.size());
+  for (std::size_t i = 0; i < verwacht.size(); ++i) verwacht[i] = i;
+  std::stable_sort(verwacht.begin(), verwacht.end(),
+                   [&](std::size_t a, std::size_t b) { return KleinerZonderHoofdletters(teksten[a], teksten[b]); });
+  EXPECT_EQ(VolgordeZonderHoofdletters({teksten.begin(), teksten.end()}), verwacht);
 }

@@ -38,7 +38,14 @@ TEST(RegelsSplitsen, LineEnds) {
       {"message breaks inside a line", "x=\"a\r\rb\"\r\n", {"x=\"a\r\rb\""}},
       {"NUL and high bytes", std::string("\0\xE9\n", 3), {std::string("\0\xE9", 2)}},
   };
-  for (const auto& r : rijen) EXPECT_EQ(RegelsSplitsen(r.tekst), r.regels) << r.naam;
+  for (const auto& r : rijen) {
+    EXPECT_EQ(RegelsSplitsen(r.tekst), r.regels) << r.naam;
+    // The views of RegelsDelen are the same lines, pointing into the text itself.
+    const std::vector<std::string_view> delen = RegelsDelen(r.tekst);
+    EXPECT_EQ(Regels(delen.begin(), delen.end()), r.regels) << r.naam;
+    for (std::string_view d : delen)
+      EXPECT_TRUE(d.data() >= r.tekst.data() && d.data() + d.size() <= r.tekst.data() + r.tekst.size()) << r.naam;
+  }
 }
 
 TEST(RegelsSplitsen, JoinAndSplitAgree) {

@@ -120,7 +120,9 @@ TEST(RegistratiesSorteren, MatchesTheKeyLineSortForEveryOrder) {
   const std::vector<std::string> posten = {"001-ki", "001-ku", "002-t1", "002-t2", "010-ki", "01-ki", "003-T1", "9"};
   const std::vector<std::string> tijden = {"0800", "0801", "0759", "815", "1200", ""};
   const std::vector<std::string> typen = {"a", "l", "A", "b", ""};
-  const std::vector<std::string> platen = {"AB12CD", "ab12cd", "AB 12", "AB12", "zz-99", "#B12CD", "Ab", ""};
+  // A byte above 127 sorts after every ASCII character (bytes compare unsigned).
+  const std::vector<std::string> platen = {"AB12CD", "ab12cd", "AB 12", "AB12", "zz-99", "#B12CD", "Ab", "",
+                                           "\xE9" "B12", "~B12", "A\xCD"};
   auto kies = [&](const std::vector<std::string>& v) { return v[rng() % v.size()]; };
   std::vector<Velden> registraties;
   for (int i = 0; i < 400; ++i) registraties.push_back({kies(posten), kies(tijden), kies(typen), kies(platen)});

@@ -183,3 +183,17 @@ TEST(Rapportnummering, CountsFromOneAndStartsAgainAfterAReset) {
   EXPECT_EQ(n.VolgendeCaption(cat, "Routes"), "Rapport 1: Routes");
   EXPECT_EQ(n.Nummer(), 1);
 }
+
+TEST(RapportBuffer, LinesTakenOverFollowTheLinesWrittenBefore) {
+  RapportBuffer leeg;
+  leeg.RegelsOvernemen({"a", "b"});
+  EXPECT_EQ(leeg.Regels(), (std::vector<std::string>{"a", "b"}));
+
+  RapportBuffer b;
+  b.RegelToevoegen("kop");
+  b.RegelOvernemen(std::string("x"));
+  std::vector<std::string> details = {"1", "2"};
+  b.RegelsOvernemen(std::move(details));
+  b.RegelToevoegen("staart");
+  EXPECT_EQ(b.Regels(), (std::vector<std::string>{"kop", "x", "1", "2", "staart"}));
+}

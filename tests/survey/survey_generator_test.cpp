@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <set>
 
 #include "survey/survey_generator.h"
@@ -70,4 +72,43 @@ TEST(SurveyGenerator, MakesEveryKindOfObservationError) {
   for (const auto& [sleutel, aantal] : o.ritten)
     if (!std::get<0>(sleutel).empty() && !std::get<1>(sleutel).empty()) doorgaand += aantal;
   EXPECT_GT(doorgaand, 0);
+}
+
+TEST(SurveyGenerator, AReturnTripBringsTheVehicleBackTheOtherWay) {
+  OnderzoekInstellingen s;
+  s.registraties = 3000;
+  s.vanTijd = 0;
+  s.totTijd = 2359;
+  s.doorgaand = 1;
+  s.herkomst = s.bestemming = s.lokaal = 0;
+  s.viaTussenpunt = 0;
+  s.gemist = s.onleesbaar = s.verwisseld = s.verkeerd = s.overgeslagen = 0;
+  auto perKenteken = [](const Project& p) {
+    std::map<std::string, std::vector<const RRegistratie*>> m;
+    for (const auto& r : p.Registratielijst) m[r.Kenteken.str()].push_back(&r);
+    for (auto& [kenteken, regs] : m)
+      std::sort(regs.begin(), regs.end(), [](auto* a, auto* b) { return a->Tijd.view() < b->Tijd.view(); });
+    return m;
+  };
+
+  const Onderzoek enkel = OnderzoekMaken(s);
+  for (const auto& [kenteken, regs] : perKenteken(enkel.project)) EXPECT_LE(regs.size(), 2u) << kenteken;
+
+  s.terugrit = 1;
+  int terug = 0;
+  const Onderzoek heenEnTerug = OnderzoekMaken(s);
+  for (const auto& [kenteken, regs] : perKenteken(heenEnTerug.project)) {
+    ASSERT_LE(regs.size(), 4u) << kenteken;
+    if (regs.size() != 4) continue;
+    ++terug;
+    // In at A, out at B; later in at B, out at A.
+    EXPECT_EQ(regs[0]->Post.view().substr(3), "-ki");
+    EXPECT_EQ(regs[1]->Post.view().substr(3), "-ku");
+    EXPECT_EQ(regs[2]->Post.view().substr(3), "-ki");
+    EXPECT_EQ(regs[3]->Post.view().substr(3), "-ku");
+    EXPECT_EQ(regs[0]->Post.view().substr(0, 3), regs[3]->Post.view().substr(0, 3)) << kenteken;
+    EXPECT_EQ(regs[1]->Post.view().substr(0, 3), regs[2]->Post.view().substr(0, 3)) << kenteken;
+    EXPECT_GE(regs[2]->Tijd.view(), regs[1]->Tijd.view()) << kenteken;
+  }
+  EXPECT_GT(terug, 300);
 }
