@@ -3,67 +3,20 @@
 // routes report with its detail list, the non-routes report with its detail list and the DHB
 // matrix are made from that file as the report window makes them.
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <filesystem>
 #include <vector>
 
 #include "analysis/comparison_report.h"
 #include "app/context.h"
+#include "child_process.h"
 #include "core/files.h"
 #include "core/project_file.h"
 #include "measure.h"
 #include "sections.h"
 
-extern char** environ;
-
 namespace morvask::bench {
-
-namespace {
-
-struct Kindproces {
-  bool gestart = false;
-  int status = 0;
-  double seconden = 0;
-  long geheugenKb = 0;
-};
-
-// Runs the program with its arguments, its output and errors into the log file, and waits
-// for it.
-Kindproces Uitvoeren(const std::vector<std::string>& argumenten, const std::string& logbestand) {
-  Kindproces k;
-  std::vector<char*> argv;
-  for (const std::string& a : argumenten) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-
-  posix_spawn_file_actions_t acties;
-  posix_spawn_file_actions_init(&acties);
-  posix_spawn_file_actions_addopen(&acties, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&acties, STDOUT_FILENO, logbestand.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_adddup2(&acties, STDOUT_FILENO, STDERR_FILENO);
-
-  const Stopwatch klok;
-  pid_t pid = 0;
-  const int fout = posix_spawn(&pid, argv[0], &acties, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&acties);
-  if (fout != 0) return k;
-  rusage gebruik{};
-  pid_t klaar = -1;
-  do {
-    klaar = wait4(pid, &k.status, 0, &gebruik);
-  } while (klaar < 0 && errno == EINTR);
-  k.seconden = klok.Seconden();
-  k.gestart = klaar == pid;
-  k.geheugenKb = gebruik.ru_maxrss;
-  return k;
-}
-
-}  // namespace
 
 void VergelijkingsrapportenSectie(Benchmark& b) {
   SectieAfdrukken("comparison reports from a match file");
@@ -87,15 +40,12 @@ void VergelijkingsrapportenSectie(Benchmark& b) {
   const Kindproces k = Uitvoeren({b.Cli(), "match", projectbestand, "-o", matchbestand, "--swapped", "2",
                                   "--different", "1", "--force", "--settings", b.Werkmap() + "geen-instellingen.ini"},
                                  log);
-  if (!k.gestart) {
-    OpmerkingAfdrukken("cannot run " + b.Cli() + " (give its path with --cli PATH)");
-    MetingAfdrukken({"morvask-cli match end to end: not run", regs, 0, 0.0, std::nullopt, std::nullopt});
-    return;
-  }
+  const bool gelukt = k.gestart && WIFEXITED(k.status) && WEXITSTATUS(k.status) == 0;
+  if (!k.gestart) OpmerkingAfdrukken("cannot run " + b.Cli() + " (give its path with --cli PATH)");
   MetingAfdrukken({"morvask-cli match end to end, " + regs + ", " + posten + ", --wildcards --swapped 2 --different 1",
-                   regs + ", " + posten, k.seconden, 10.0, k.geheugenKb, 1024L * 1024L});
-  if (!WIFEXITED(k.status) || WEXITSTATUS(k.status) != 0) {
-    OpmerkingAfdrukken("morvask-cli match failed (status " + std::to_string(k.status) + "), see " + log);
+                   regs + ", " + posten, k.seconden, 10.0, k.geheugenKb, 1024L * 1024L, !gelukt});
+  if (!gelukt) {
+    if (k.gestart) OpmerkingAfdrukken("morvask-cli match failed (status " + std::to_string(k.status) + "), see " + log);
     return;
   }
   std::error_code ec;
@@ -124,7 +74,7 @@ void VergelijkingsrapportenSectie(Benchmark& b) {
     std::optional<Rapport> rapport;
     const double seconden = Tijd([&] { rapport = VergelijkingsrapportMaken(buffer, ctx, matchbestand, opties); });
     MetingAfdrukken({std::string(soort.naam) + ", file read included", regs + ", " + posten, seconden, 2.0,
-                     std::nullopt, std::nullopt});
+                     std::nullopt, std::nullopt, !rapport});
     if (rapport) OpmerkingAfdrukken(std::to_string(rapport->Regels.size()) + " report lines");
   }
   PiekgeheugenAfdrukken();

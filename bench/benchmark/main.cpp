@@ -23,6 +23,7 @@
 #include <thread>
 #include <vector>
 
+#include "child_process.h"
 #include "measure.h"
 #include "sections.h"
 
@@ -125,6 +126,7 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  KindprocesStarterOpzetten();  // before any section, while this process is small
   Benchmark b(snel, fs::absolute(werkmap, ec).string(), cli);
   MachineAfdrukken(b);
   std::printf("\n");
@@ -133,6 +135,7 @@ int main(int argc, char** argv) {
     if (alleen.empty() || alleen == s.naam) s.uitvoeren(b);
 
   std::printf("\n%d target(s) missed\n", AantalGemist());
+  KindprocesStarterStoppen();
   if (eigenMap) fs::remove_all(werkmap, ec);
   return AantalGemist() == 0 ? 0 : 1;
 }

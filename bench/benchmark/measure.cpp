@@ -38,10 +38,10 @@ void SectieAfdrukken(const std::string& titel) {
 }
 
 bool MetingAfdrukken(const Meting& m) {
-  bool goed = true;
+  bool goed = !m.mislukt;
   if (m.doel && m.seconden > *m.doel) goed = false;
   if (m.geheugenKb && m.geheugenDoelKb && *m.geheugenKb > *m.geheugenDoelKb) goed = false;
-  const bool heeftDoel = m.doel || m.geheugenDoelKb;
+  const bool heeftDoel = m.doel || m.geheugenDoelKb || m.mislukt;
   if (!goed) ++gemist;
 
   char doel[32] = "-";

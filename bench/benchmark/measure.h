@@ -40,6 +40,7 @@ struct Meting {
   std::optional<double> doel;          // seconds; none: printed without a verdict on time
   std::optional<long> geheugenKb;      // peak memory of the measured work, when known
   std::optional<long> geheugenDoelKb;  // its target
+  bool mislukt = false;                // the work failed: the targets count as missed
 };
 
 // The column heading of the measurement lines.
