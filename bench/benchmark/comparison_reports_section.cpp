@@ -42,7 +42,7 @@ void VergelijkingsrapportenSectie(Benchmark& b) {
                                  log);
   const bool gelukt = k.gestart && WIFEXITED(k.status) && WEXITSTATUS(k.status) == 0;
   if (!k.gestart) OpmerkingAfdrukken("cannot run " + b.Cli() + " (give its path with --cli PATH)");
-  MetingAfdrukken({"morvask-cli match end to end, " + regs + ", " + posten + ", --wildcards --swapped 2 --different 1",
+  MetingAfdrukken({"morvask-cli match end to end, " + regs + ", " + posten + ", iterative, wildcards, --swapped 2 --different 1",
                    regs + ", " + posten, k.seconden, 10.0, k.geheugenKb, 1024L * 1024L, !gelukt});
   if (!gelukt) {
     if (k.gestart) OpmerkingAfdrukken("morvask-cli match failed (status " + std::to_string(k.status) + "), see " + log);

@@ -4,7 +4,7 @@
 //   benchmark [--quick] [--only NAME] [--work DIR] [--cli PATH]
 //
 // --quick     sizes divided by 20, for a smoke run of a few seconds
-// --only NAME one section: project-file, sort, check, intensities, comparison-reports
+// --only NAME one section: project-file, sort, check, intensities, matching, comparison-reports
 // --work DIR  the folder for the files it writes (default: a fresh folder in the temporary
 //             folder, removed at the end)
 // --cli PATH  the morvask-cli program (default: <build>/src/cli/morvask-cli beside this one)
@@ -45,7 +45,7 @@ const std::vector<Sectie>& Secties() {
   static const std::vector<Sectie> secties = {
       {"project-file", ProjectbestandSectie}, {"sort", SorteerSectie},
       {"check", ControleSectie},              {"intensities", IntensiteitenSectie},
-      {"comparison-reports", VergelijkingsrapportenSectie},
+      {"matching", MatchrunSectie},           {"comparison-reports", VergelijkingsrapportenSectie},
   };
   return secties;
 }

@@ -58,6 +58,8 @@ void SorteerSectie(Benchmark& b);
 void ControleSectie(Benchmark& b);
 // The intensities report: every post, 15-minute intervals over the whole day.
 void IntensiteitenSectie(Benchmark& b);
+// The matching run with the straightforward and the indexed search on one survey.
+void MatchrunSectie(Benchmark& b);
 // morvask-cli match as a child process, then the routes, non-routes and DHB reports from its
 // match file.
 void VergelijkingsrapportenSectie(Benchmark& b);
