@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -83,10 +82,7 @@ class Iteratiezoeker {
     while (!ui_.BerekeningAfbreken) {
       const std::optional<std::size_t> start = VolgendeStart(vanaf);
       if (!start) break;
-      lijst_[*start].Geprobeerd = true;
-      ++geprobeerd;
-      ui_.VoortgangPositie(static_cast<int>(std::lround(100.0 * geprobeerd / std::max(o_.noemer, 1))));
-      ui_.BerichtenVerwerken();
+      StartProberen(o_, lijst_[*start], ++geprobeerd);
 
       if (RouteBouwen(*start)) ++o_.routesSindsOpschonen;
       if (o_.opschoonwaarde > 0 && o_.routesSindsOpschonen > o_.opschoonwaarde) {

@@ -47,6 +47,11 @@ struct RIteratieOpdracht {
   RMatchResultaat& resultaat;                    // the routes and match-check lines are appended
 };
 
+// What every search does with a start it tries: the tried mark, the progress bar (the starts
+// tried so far out of `noemer`) and the pending messages, through which the cancel button
+// reaches the run.
+void StartProberen(RIteratieOpdracht& opdracht, RRegistratie& start, int geprobeerd);
+
 // Searches the routes of one iteration. In list order every registration at a start post
 // ("-ki", "-t1", "-t2") that is neither used nor tried is tried once as a start: it is marked
 // tried, counted on the progress bar and the pending messages are let through; the route is

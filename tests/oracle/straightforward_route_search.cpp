@@ -1,7 +1,6 @@
 #include "oracle/straightforward_route_search.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -26,10 +25,7 @@ class Iteratiescan {
     while (!ui_.BerekeningAfbreken) {
       const std::optional<std::size_t> start = VolgendeStart(vanaf);
       if (!start) break;
-      project_.Registratielijst[*start].Geprobeerd = true;
-      ++geprobeerd;
-      ui_.VoortgangPositie(static_cast<int>(std::lround(100.0 * geprobeerd / std::max(o_.noemer, 1))));
-      ui_.BerichtenVerwerken();
+      StartProberen(o_, project_.Registratielijst[*start], ++geprobeerd);
 
       if (RouteBouwen(*start)) ++o_.routesSindsOpschonen;
       if (o_.opschoonwaarde > 0 && o_.routesSindsOpschonen > o_.opschoonwaarde) {
