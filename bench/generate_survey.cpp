@@ -10,9 +10,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/context.h"
+#include "base/context.h"
 #include "core/files.h"
+#include "core/project.h"
 #include "core/project_file.h"
+#include "core/settings.h"
 #include "survey/silent_ui.h"
 #include "survey/survey_generator.h"
 

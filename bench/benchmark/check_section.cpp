@@ -2,7 +2,9 @@
 // more than 6 characters) and with "less than 6", which also lists every short plate; then on
 // a copy in which every registration is faulty.
 
-#include "app/context.h"
+#include "base/context.h"
+#include "core/project.h"
+#include "core/settings.h"
 #include "measure.h"
 #include "registrations/registration_check.h"
 #include "sections.h"

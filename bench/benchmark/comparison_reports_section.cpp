@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "analysis/comparison_report.h"
-#include "app/context.h"
+#include "base/context.h"
 #include "child_process.h"
 #include "core/files.h"
+#include "core/project.h"
 #include "core/project_file.h"
+#include "core/settings.h"
 #include "measure.h"
 #include "sections.h"
 

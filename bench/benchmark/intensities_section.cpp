@@ -1,7 +1,9 @@
 // The intensities report: every post selected, 15-minute intervals over the whole day.
 
 #include "analysis/intensities.h"
-#include "app/context.h"
+#include "base/context.h"
+#include "core/project.h"
+#include "core/settings.h"
 #include "measure.h"
 #include "sections.h"
 

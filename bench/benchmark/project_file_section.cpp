@@ -3,9 +3,11 @@
 
 #include <filesystem>
 
-#include "app/context.h"
+#include "base/context.h"
 #include "core/files.h"
+#include "core/project.h"
 #include "core/project_file.h"
+#include "core/settings.h"
 #include "measure.h"
 #include "sections.h"
 

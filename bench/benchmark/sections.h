@@ -9,7 +9,7 @@
 #include <tuple>
 
 #include "core/settings.h"
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 #include "survey/silent_ui.h"
 #include "survey/survey_generator.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/user_interface.h"
+#include "base/user_interface.h"
 
 namespace morvask::bench {
 

@@ -7,8 +7,8 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "language/catalogue.h"
-#include "network/travel_time_table.h"
+#include "base/catalogue.h"
+#include "core/travel_time_table.h"
 
 namespace morvask::bench {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "core/project.h"
 #include "core/text_utils.h"
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 
 namespace morvask {
 

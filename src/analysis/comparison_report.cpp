@@ -3,9 +3,10 @@
 #include "analysis/comparison_settings_text.h"
 #include "analysis/od_matrix_report.h"
 #include "analysis/travel_time_overview_report.h"
-#include "app/context.h"
-#include "app/messages.h"
+#include "base/context.h"
+#include "base/messages.h"
 #include "core/files.h"
+#include "core/project.h"
 #include "core/registration_list.h"
 
 namespace morvask {

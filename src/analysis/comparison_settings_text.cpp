@@ -1,10 +1,11 @@
 #include "analysis/comparison_settings_text.h"
 
-#include "app/context.h"
+#include "base/context.h"
 #include "core/project.h"
+#include "core/settings.h"
 #include "reports/report_layout.h"
 #include "core/times.h"
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 
 namespace morvask {
 

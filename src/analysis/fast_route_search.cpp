@@ -23,7 +23,7 @@
 #include "analysis/route_search.h"
 #include "analysis/scan_limit.h"
 #include "analysis/travel_time_pairs.h"
-#include "app/user_interface.h"
+#include "base/user_interface.h"
 #include "core/project.h"
 
 namespace morvask {

@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "app/context.h"
-#include "app/messages.h"
+#include "base/context.h"
+#include "base/messages.h"
+#include "core/project.h"
 #include "core/registration_list.h"
+#include "core/settings.h"
 #include "core/text_utils.h"
 #include "core/times.h"
 #include "reports/report_layout.h"

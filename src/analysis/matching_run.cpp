@@ -6,12 +6,12 @@
 #include "analysis/match_file_writer.h"
 #include "analysis/plate_comparison.h"
 #include "analysis/route_search.h"
-#include "app/messages.h"
+#include "base/messages.h"
 #include "core/files.h"
 #include "core/registration_list.h"
 #include "core/text_utils.h"
 #include "core/times.h"
-#include "network/travel_time_table.h"
+#include "core/travel_time_table.h"
 
 namespace morvask {
 

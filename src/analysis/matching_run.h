@@ -16,7 +16,8 @@
 
 #include "analysis/match_settings.h"
 #include "analysis/route_search.h"
-#include "app/context.h"
+#include "base/context.h"
+#include "core/settings.h"
 
 namespace morvask {
 

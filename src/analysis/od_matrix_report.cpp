@@ -4,7 +4,9 @@
 
 #include "analysis/comparison_lists.h"
 #include "analysis/comparison_settings_text.h"
-#include "app/context.h"
+#include "base/context.h"
+#include "core/project.h"
+#include "core/settings.h"
 #include "core/text_utils.h"
 #include "reports/report_layout.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/user_interface.h"
+#include "base/user_interface.h"
 #include "core/project.h"
 
 namespace morvask {

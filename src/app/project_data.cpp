@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "core/field_text.h"
 #include "core/registration_list.h"
 #include "core/text_utils.h"

@@ -7,7 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/context.h"
+#include "base/context.h"
+#include "core/project.h"
 
 namespace morvask {
 

@@ -7,8 +7,9 @@
 #include <climits>
 #include <cstdio>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "core/files.h"
+#include "core/folders.h"
 #include "core/project_file.h"
 #include "core/settings_file.h"
 #include "core/win1252.h"

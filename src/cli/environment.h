@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/context.h"
+#include "base/context.h"
 #include "cli/arguments.h"
 #include "cli/terminal_ui.h"
+#include "core/project.h"
+#include "core/settings.h"
 
 namespace morvask::cli {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "cli/commands.h"
 #include "cli/terminal_ui.h"
 #include "reports/report_export.h"

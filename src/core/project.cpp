@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <ctime>
 
-#include "app/user_interface.h"
+#include "base/user_interface.h"
 #include "core/text_utils.h"
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 
 namespace morvask {
 

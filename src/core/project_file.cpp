@@ -8,8 +8,10 @@
 #include <system_error>
 #include <vector>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "core/files.h"
+#include "core/folders.h"
+#include "core/settings.h"
 #include "core/text_utils.h"
 
 namespace morvask {

@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "app/context.h"
+#include "base/context.h"
+#include "core/project.h"
 
 namespace morvask {
 

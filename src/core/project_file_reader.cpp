@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "core/files.h"
 #include "core/project_file.h"
 #include "core/text_utils.h"
-#include "network/travel_time_table.h"
+#include "core/travel_time_table.h"
 
 namespace morvask {
 

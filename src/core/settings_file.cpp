@@ -4,11 +4,12 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/folders.h"
-#include "app/messages.h"
+#include "core/folders.h"
+#include "base/messages.h"
 #include "core/files.h"
+#include "core/settings.h"
 #include "core/text_utils.h"
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 
 namespace morvask {
 

@@ -4,9 +4,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/context.h"
-#include "app/messages.h"
+#include "base/context.h"
+#include "base/messages.h"
 #include "core/files.h"
+#include "core/settings.h"
 #include "core/text_utils.h"
 #include "language/language_file.h"
 

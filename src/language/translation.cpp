@@ -3,12 +3,12 @@
 #include <map>
 #include <optional>
 
-#include "app/context.h"
-#include "app/messages.h"
+#include "base/context.h"
+#include "base/messages.h"
 #include "core/files.h"
 #include "core/text_utils.h"
 #include "core/win1252.h"
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 #include "language/language_file.h"
 
 namespace morvask {

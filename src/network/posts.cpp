@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "core/field_text.h"
 #include "core/registration_list.h"
 #include "core/text_utils.h"
-#include "network/travel_time_table.h"
+#include "core/travel_time_table.h"
 
 namespace morvask {
 

@@ -1,6 +1,6 @@
 #include "network/posts_report.h"
 
-#include "app/context.h"
+#include "base/context.h"
 #include "reports/report_layout.h"
 
 namespace morvask {

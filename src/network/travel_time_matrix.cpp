@@ -4,7 +4,7 @@
 #include <unordered_map>
 
 #include "core/text_utils.h"
-#include "network/travel_time_table.h"
+#include "core/travel_time_table.h"
 
 namespace morvask {
 

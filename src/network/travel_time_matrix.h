@@ -10,7 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/context.h"
+#include "base/context.h"
+#include "core/project.h"
 
 namespace morvask {
 

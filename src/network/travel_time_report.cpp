@@ -2,9 +2,11 @@
 
 #include <unordered_map>
 
-#include "app/context.h"
+#include "base/context.h"
+#include "core/project.h"
+#include "core/settings.h"
 #include "core/text_utils.h"
-#include "network/travel_time_table.h"
+#include "core/travel_time_table.h"
 #include "reports/report_layout.h"
 
 namespace morvask {

@@ -5,7 +5,8 @@
 #include <array>
 #include <string>
 
-#include "app/context.h"
+#include "base/context.h"
+#include "core/project.h"
 
 namespace morvask {
 

@@ -1,6 +1,8 @@
 #include "network/vehicle_types_report.h"
 
-#include "app/context.h"
+#include "base/context.h"
+#include "core/project.h"
+#include "core/settings.h"
 #include "reports/report_layout.h"
 
 namespace morvask {

@@ -2,9 +2,10 @@
 
 #include <optional>
 
-#include "app/context.h"
-#include "app/messages.h"
+#include "base/context.h"
+#include "base/messages.h"
 #include "core/files.h"
+#include "core/project.h"
 #include "core/text_utils.h"
 #include "core/times.h"
 #include "core/win1252.h"

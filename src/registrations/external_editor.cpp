@@ -7,9 +7,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "core/files.h"
 #include "core/registration_list.h"
+#include "core/settings.h"
 #include "core/text_utils.h"
 #include "core/win1252.h"
 

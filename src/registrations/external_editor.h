@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/context.h"
+#include "base/context.h"
 #include "registrations/registration_editor.h"
 
 namespace morvask {

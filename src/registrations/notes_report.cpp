@@ -1,6 +1,7 @@
 #include "registrations/notes_report.h"
 
-#include "app/context.h"
+#include "base/context.h"
+#include "core/project.h"
 #include "reports/report_layout.h"
 
 namespace morvask {

@@ -5,9 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/context.h"
-#include "app/messages.h"
+#include "base/context.h"
+#include "base/messages.h"
 #include "core/files.h"
+#include "core/project.h"
 #include "core/text_utils.h"
 
 namespace morvask {

@@ -6,7 +6,9 @@
 #include <unordered_set>
 #include <utility>
 
-#include "app/context.h"
+#include "base/context.h"
+#include "core/project.h"
+#include "core/settings.h"
 #include "core/text_utils.h"
 #include "reports/report_layout.h"
 

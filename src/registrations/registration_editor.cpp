@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "core/files.h"
 #include "core/registration_list.h"
 #include "core/text_utils.h"

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/context.h"
+#include "base/context.h"
 
 namespace morvask {
 

@@ -1,6 +1,6 @@
 #include "registrations/registration_entry.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "core/text_utils.h"
 #include "core/times.h"
 

@@ -13,7 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/context.h"
+#include "base/context.h"
+#include "core/project.h"
 #include "core/times.h"
 #include "registrations/registration_editor.h"
 

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
-#include "app/context.h"
-#include "app/messages.h"
+#include "base/context.h"
+#include "base/messages.h"
+#include "core/project.h"
+#include "core/settings.h"
 #include "core/times.h"
 
 namespace morvask {

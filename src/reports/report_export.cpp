@@ -1,8 +1,8 @@
 #include "reports/report_export.h"
 
-#include "app/messages.h"
+#include "base/messages.h"
 #include "core/files.h"
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 
 namespace morvask {
 

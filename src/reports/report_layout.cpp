@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-#include "app/context.h"
+#include "base/context.h"
+#include "core/project.h"
+#include "core/settings.h"
 
 namespace morvask {
 

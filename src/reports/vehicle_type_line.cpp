@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/project.h"
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 
 namespace morvask {
 

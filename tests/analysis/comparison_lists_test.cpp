@@ -4,7 +4,7 @@
 #include <random>
 
 #include "analysis/comparison_lists.h"
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 #include "match_file_fixture.h"
 
 using namespace morvask;

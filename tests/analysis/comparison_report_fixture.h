@@ -7,7 +7,9 @@
 
 #include "analysis/comparison_report.h"
 #include "analysis/comparison_settings_text.h"
-#include "app/context.h"
+#include "base/context.h"
+#include "core/project.h"
+#include "core/settings.h"
 #include "match_file_fixture.h"
 #include "reports/report.h"
 #include "support/fake_ui.h"

@@ -5,7 +5,7 @@
 #include "analysis/comparison_lists.h"
 #include "analysis/match_file_reader.h"
 #include "comparison_report_fixture.h"
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 #include "match_file_fixture.h"
 #include "support/temp_folder.h"
 

@@ -11,7 +11,7 @@
 #include "analysis/matching_run.h"
 #include "core/files.h"
 #include "core/project_test_support.h"
-#include "network/travel_time_table.h"
+#include "core/travel_time_table.h"
 
 namespace morvask::test {
 

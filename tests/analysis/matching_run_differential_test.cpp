@@ -14,7 +14,7 @@
 #include "core/files.h"
 #include "core/text_utils.h"
 #include "core/project_test_support.h"
-#include "network/travel_time_table.h"
+#include "core/travel_time_table.h"
 #include "oracle/straightforward_route_search.h"
 #include "survey/survey_generator.h"
 

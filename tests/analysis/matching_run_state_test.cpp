@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "analysis/match_test_support.h"
-#include "app/messages.h"
+#include "base/messages.h"
 #include "survey/survey_generator.h"
 
 namespace morvask::test {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/settings.h"
 #include "support/fake_ui.h"
 
 namespace morvask {

@@ -2,10 +2,12 @@
 
 #include "analysis/comparison_report.h"
 #include "analysis/match_file_fixture.h"
-#include "app/context.h"
+#include "base/context.h"
 #include "core/files.h"
+#include "core/project.h"
 #include "core/project_file.h"
 #include "core/registration_list.h"
+#include "core/settings.h"
 #include "core/win1252.h"
 #include "reports/report_export.h"
 #include "support/cli_run.h"

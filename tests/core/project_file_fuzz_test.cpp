@@ -13,7 +13,7 @@
 #include "core/project_file.h"
 #include "core/project_test_support.h"
 #include "core/text_utils.h"
-#include "network/travel_time_table.h"
+#include "core/travel_time_table.h"
 
 namespace morvask {
 namespace {

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "core/files.h"
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 #include "support/fake_ui.h"
 #include "support/temp_folder.h"
 

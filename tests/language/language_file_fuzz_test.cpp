@@ -9,7 +9,7 @@
 #include "core/form_positions.h"
 #include "core/settings_file.h"
 #include "core/text_utils.h"
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 #include "language/language_file.h"
 #include "language/translation.h"
 #include "support/fake_ui.h"

@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/context.h"
+#include "base/context.h"
+#include "core/project.h"
+#include "core/settings.h"
 #include "support/fake_ui.h"
 
 namespace morvask::test {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "network/network_test_support.h"
-#include "network/travel_time_table.h"
+#include "core/travel_time_table.h"
 
 namespace morvask {
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/user_interface.h"
+#include "base/user_interface.h"
 #include "core/project.h"
 #include "core/registration_list.h"
 

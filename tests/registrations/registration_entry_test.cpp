@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 #include "registration_test_support.h"
 
 namespace morvask::test {

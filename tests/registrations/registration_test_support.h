@@ -13,8 +13,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/context.h"
+#include "base/context.h"
 #include "core/files.h"
+#include "core/project.h"
+#include "core/settings.h"
 #include "support/fake_ui.h"
 #include "support/temp_folder.h"
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "core/files.h"
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 #include "reports/report_export.h"
 #include "support/fake_ui.h"
 #include "support/temp_folder.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/project.h"
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 #include "reports/vehicle_type_line.h"
 
 using namespace morvask;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/user_interface.h"
+#include "base/user_interface.h"
 
 namespace morvask::test {
 

@@ -1,7 +1,7 @@
 // The Dutch default of every catalogue entry, in key order. Texts are Windows-1252 bytes;
 // a CR byte is the line break of the message dialogs.
 
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 
 namespace morvask {
 

@@ -1,4 +1,4 @@
-#include "app/folders.h"
+#include "core/folders.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/files.h"
+#include "core/settings.h"
 
 namespace morvask {
 namespace {

@@ -1,6 +1,6 @@
-#include "app/messages.h"
+#include "base/messages.h"
 
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 
 namespace morvask {
 

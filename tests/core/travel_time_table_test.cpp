@@ -1,4 +1,4 @@
-#include "network/travel_time_table.h"
+#include "core/travel_time_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "app/user_interface.h"
+#include "base/user_interface.h"
 
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 
 namespace morvask {
 

@@ -1,8 +1,8 @@
-#include "app/user_interface.h"
+#include "base/user_interface.h"
 
 #include <gtest/gtest.h>
 
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 #include "support/fake_ui.h"
 
 namespace morvask {

@@ -2,13 +2,14 @@
 // What an operation works on: the open project, the program settings, the catalogue, the
 // program's folders and the way to the user. Owned by the front end, passed explicitly.
 
-#include "app/folders.h"
-#include "app/user_interface.h"
-#include "core/project.h"
-#include "core/settings.h"
-#include "language/catalogue.h"
+#include "base/catalogue.h"
+#include "base/program_folders.h"
+#include "base/user_interface.h"
 
 namespace morvask {
+
+struct Project;
+struct RProgrammaInstellingen;
 
 struct Context {
   Project& project;

@@ -1,22 +1,13 @@
 #pragma once
-// The folders the program determines once when it starts, and the folder and file helpers.
-// On Linux "\" is the native separator "/"; the Windows and system folders do not apply.
+// How the program finds its folders when it starts, and the folder and file helpers.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/program_folders.h"
+
 namespace morvask {
-
-inline constexpr char Scheidingsteken = '/';
-
-struct Mappen {
-  std::string Tijdelijk;     // the user's temporary folder, with a trailing separator
-  std::string Programma;     // the folder holding Lng/, Hlp/ and LeesMij.txt, with a trailing separator
-  std::string Windows;       // empty on Linux
-  std::string Systeem;       // empty on Linux
-  std::string Programmapad;  // full path of the program file
-};
 
 // Determines the folders from the program file's path: the program folder is the
 // executable's folder when Lng/ is beside it (a build tree), else <prefix>/share/morvask/.

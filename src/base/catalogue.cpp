@@ -1,4 +1,4 @@
-#include "language/catalogue.h"
+#include "base/catalogue.h"
 
 namespace morvask {
 
