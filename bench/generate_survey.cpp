@@ -44,20 +44,34 @@ int main(int argc, char** argv) {
     }
     if (i + 1 >= argc) return Gebruik();
     const char* w = argv[++i];
-    if (a == "--seed") s.zaad = static_cast<std::uint32_t>(std::strtoul(w, nullptr, 10));
-    else if (a == "--cordon") s.kordonpunten = std::atoi(w);
-    else if (a == "--inside") s.tussenpunten = std::atoi(w);
-    else if (a == "--registrations") s.registraties = std::atoi(w);
-    else if (a == "--from") s.vanTijd = std::atoi(w);
-    else if (a == "--until") s.totTijd = std::atoi(w);
-    else if (a == "--interval") s.waarnemingsinterval = std::atoi(w);
-    else if (a == "--missed") s.gemist = std::atof(w);
-    else if (a == "--unreadable") s.onleesbaar = std::atof(w);
-    else if (a == "--swapped") s.verwisseld = std::atof(w);
-    else if (a == "--misread") s.verkeerd = std::atof(w);
-    else if (a == "--skipped") s.overgeslagen = std::atof(w);
-    else if (a == "--return") s.terugrit = std::atof(w);
-    else return Gebruik();
+    if (a == "--seed")
+      s.zaad = static_cast<std::uint32_t>(std::strtoul(w, nullptr, 10));
+    else if (a == "--cordon")
+      s.kordonpunten = std::atoi(w);
+    else if (a == "--inside")
+      s.tussenpunten = std::atoi(w);
+    else if (a == "--registrations")
+      s.registraties = std::atoi(w);
+    else if (a == "--from")
+      s.vanTijd = std::atoi(w);
+    else if (a == "--until")
+      s.totTijd = std::atoi(w);
+    else if (a == "--interval")
+      s.waarnemingsinterval = std::atoi(w);
+    else if (a == "--missed")
+      s.gemist = std::atof(w);
+    else if (a == "--unreadable")
+      s.onleesbaar = std::atof(w);
+    else if (a == "--swapped")
+      s.verwisseld = std::atof(w);
+    else if (a == "--misread")
+      s.verkeerd = std::atof(w);
+    else if (a == "--skipped")
+      s.overgeslagen = std::atof(w);
+    else if (a == "--return")
+      s.terugrit = std::atof(w);
+    else
+      return Gebruik();
   }
   if (bestand.empty() || s.kordonpunten < 2 || s.kordonpunten > 499 || s.tussenpunten < 0 ||
       s.kordonpunten + s.tussenpunten > 999)

@@ -39,13 +39,14 @@ void VergelijkingsrapportenSectie(Benchmark& b) {
   }
 
   const std::string log = b.Werkmap() + "match.log";
-  const Kindproces k = Uitvoeren({b.Cli(), "match", projectbestand, "-o", matchbestand, "--swapped", "2",
-                                  "--different", "1", "--force", "--settings", b.Werkmap() + "geen-instellingen.ini"},
+  const Kindproces k = Uitvoeren({b.Cli(), "match", projectbestand, "-o", matchbestand, "--swapped", "2", "--different",
+                                  "1", "--force", "--settings", b.Werkmap() + "geen-instellingen.ini"},
                                  log);
   const bool gelukt = k.gestart && WIFEXITED(k.status) && WEXITSTATUS(k.status) == 0;
   if (!k.gestart) OpmerkingAfdrukken("cannot run " + b.Cli() + " (give its path with --cli PATH)");
-  MetingAfdrukken({"morvask-cli match end to end, " + regs + ", " + posten + ", iterative, wildcards, --swapped 2 --different 1",
-                   regs + ", " + posten, k.seconden, 10.0, k.geheugenKb, 1024L * 1024L, !gelukt});
+  MetingAfdrukken(
+      {"morvask-cli match end to end, " + regs + ", " + posten + ", iterative, wildcards, --swapped 2 --different 1",
+       regs + ", " + posten, k.seconden, 10.0, k.geheugenKb, 1024L * 1024L, !gelukt});
   if (!gelukt) {
     if (k.gestart) OpmerkingAfdrukken("morvask-cli match failed (status " + std::to_string(k.status) + "), see " + log);
     return;

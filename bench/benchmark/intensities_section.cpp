@@ -27,8 +27,8 @@ void IntensiteitenSectie(Benchmark& b) {
     venster.Selectietype = selectietype;
     std::optional<Rapport> rapport;
     const double seconden = Tijd([&] { rapport = RapportIntensiteiten(ctx, venster); });
-    MetingAfdrukken({"intensities, 15 min 0000-2359, selection type " + std::to_string(selectietype), grootte,
-                     seconden, 1.0, std::nullopt, std::nullopt, !rapport});
+    MetingAfdrukken({"intensities, 15 min 0000-2359, selection type " + std::to_string(selectietype), grootte, seconden,
+                     1.0, std::nullopt, std::nullopt, !rapport});
     if (rapport) OpmerkingAfdrukken(std::to_string(rapport->Regels.size()) + " report lines");
   }
   PiekgeheugenAfdrukken();

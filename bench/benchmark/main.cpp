@@ -43,9 +43,12 @@ struct Sectie {
 
 const std::vector<Sectie>& Secties() {
   static const std::vector<Sectie> secties = {
-      {"project-file", ProjectbestandSectie}, {"sort", SorteerSectie},
-      {"check", ControleSectie},              {"intensities", IntensiteitenSectie},
-      {"matching", MatchrunSectie},           {"comparison-reports", VergelijkingsrapportenSectie},
+      {"project-file", ProjectbestandSectie},
+      {"sort", SorteerSectie},
+      {"check", ControleSectie},
+      {"intensities", IntensiteitenSectie},
+      {"matching", MatchrunSectie},
+      {"comparison-reports", VergelijkingsrapportenSectie},
   };
   return secties;
 }

@@ -40,8 +40,8 @@ void MatchrunSectie(Benchmark& b) {
   s.vanTijd = 600;
   s.totTijd = 1900;
   Onderzoek onderzoek = OnderzoekMaken(s);
-  const std::string grootte = Aantal(static_cast<long long>(onderzoek.project.Registratielijst.size())) +
-                              " regs, " + std::to_string(onderzoek.project.Postlijst.size()) + " posts";
+  const std::string grootte = Aantal(static_cast<long long>(onderzoek.project.Registratielijst.size())) + " regs, " +
+                              std::to_string(onderzoek.project.Postlijst.size()) + " posts";
 
   RProgrammaInstellingen instellingen = b.Instellingen();
   Context ctx{onderzoek.project, instellingen, b.catalogus, b.ui, Mappen{}};
@@ -69,8 +69,8 @@ void MatchrunSectie(Benchmark& b) {
     const double tEenvoudig = Tijd([&] { MatchUitvoeren(ctx, inEenvoudig, *eenvoudig); });
     const bool gelijk = BestandLezen(inEenvoudig.Bestandsnaam) == BestandLezen(inSnel.Bestandsnaam);
 
-    MetingAfdrukken({std::string("straightforward search, ") + m.naam, grootte, tEenvoudig, std::nullopt,
-                     std::nullopt, std::nullopt});
+    MetingAfdrukken({std::string("straightforward search, ") + m.naam, grootte, tEenvoudig, std::nullopt, std::nullopt,
+                     std::nullopt});
     // The indexed search's target is the straightforward time divided by the wanted ratio.
     MetingAfdrukken({std::string("indexed search, ") + m.naam, grootte, tSnel,
                      doel > 0 ? std::optional<double>(tEenvoudig / doel) : std::nullopt, std::nullopt, std::nullopt});

@@ -28,8 +28,8 @@ long PiekgeheugenKb() {
 }
 
 void KolomkopAfdrukken() {
-  std::printf("%-*s %-20s %10s %10s %9s %9s  %s\n", kNaambreedte, "measurement", "size", "seconds", "target",
-              "memory", "target", "result");
+  std::printf("%-*s %-20s %10s %10s %9s %9s  %s\n", kNaambreedte, "measurement", "size", "seconds", "target", "memory",
+              "target", "result");
 }
 
 void SectieAfdrukken(const std::string& titel) {
@@ -52,8 +52,8 @@ bool MetingAfdrukken(const Meting& m) {
 
   const bool eigenRegel = static_cast<int>(m.naam.size()) > kNaambreedte;
   if (eigenRegel) std::printf("%s\n", m.naam.c_str());
-  std::printf("%-*s %-20s %10.3f %10s %9s %9s  %s\n", kNaambreedte, eigenRegel ? "" : m.naam.c_str(),
-              m.grootte.c_str(), m.seconden, doel, geheugen.c_str(), geheugenDoel.c_str(), uitslag);
+  std::printf("%-*s %-20s %10.3f %10s %9s %9s  %s\n", kNaambreedte, eigenRegel ? "" : m.naam.c_str(), m.grootte.c_str(),
+              m.seconden, doel, geheugen.c_str(), geheugenDoel.c_str(), uitslag);
   std::fflush(stdout);
   return goed;
 }
@@ -63,7 +63,9 @@ void OpmerkingAfdrukken(const std::string& tekst) {
   std::fflush(stdout);
 }
 
-void PiekgeheugenAfdrukken() { OpmerkingAfdrukken("peak memory of the benchmark so far: " + Geheugen(PiekgeheugenKb())); }
+void PiekgeheugenAfdrukken() {
+  OpmerkingAfdrukken("peak memory of the benchmark so far: " + Geheugen(PiekgeheugenKb()));
+}
 
 int AantalGemist() { return gemist; }
 

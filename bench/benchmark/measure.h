@@ -14,9 +14,7 @@ namespace morvask::bench {
 class Stopwatch {
  public:
   Stopwatch() : begin_(std::chrono::steady_clock::now()) {}
-  double Seconden() const {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin_).count();
-  }
+  double Seconden() const { return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin_).count(); }
 
  private:
   std::chrono::steady_clock::time_point begin_;
@@ -35,7 +33,7 @@ long PiekgeheugenKb();
 
 struct Meting {
   std::string naam;
-  std::string grootte;                 // "1M regs", "50k regs, 100 posts"
+  std::string grootte;  // "1M regs", "50k regs, 100 posts"
   double seconden = 0;
   std::optional<double> doel;          // seconds; none: printed without a verdict on time
   std::optional<long> geheugenKb;      // peak memory of the measured work, when known

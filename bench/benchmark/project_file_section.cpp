@@ -27,8 +27,8 @@ void ProjectbestandSectie(Benchmark& b) {
   const double tNieuw = Tijd([&] { nieuw = ProjectSchrijven(ctx, bestand); });
   MetingAfdrukken({"ProjectSchrijven, a new file", grootte, tNieuw, 1.0, std::nullopt, std::nullopt, !nieuw});
   const double tOver = Tijd([&] { over = ProjectSchrijven(ctx, bestand); });
-  MetingAfdrukken({"ProjectSchrijven over it, with the backup rotation", grootte, tOver, 1.0, std::nullopt,
-                   std::nullopt, !over});
+  MetingAfdrukken(
+      {"ProjectSchrijven over it, with the backup rotation", grootte, tOver, 1.0, std::nullopt, std::nullopt, !over});
   if (!nieuw || !over) {
     OpmerkingAfdrukken("the project file could not be written: " + bestand);
     return;

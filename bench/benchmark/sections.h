@@ -8,8 +8,8 @@
 #include <string>
 #include <tuple>
 
-#include "core/settings.h"
 #include "base/catalogue.h"
+#include "core/settings.h"
 #include "survey/silent_ui.h"
 #include "survey/survey_generator.h"
 

@@ -30,8 +30,8 @@ const Onderzoek& Benchmark::Dagonderzoek(int registraties, int kordonpunten, int
   const double seconden = Tijd([&] { o = std::make_unique<Onderzoek>(OnderzoekMaken(s)); });
   const long regs = static_cast<long>(o->project.Registratielijst.size());
   MetingAfdrukken({"survey generated (OnderzoekMaken), 0000-2359",
-                   Aantal(registraties) + " regs, " + std::to_string(o->project.Postlijst.size()) + " posts",
-                   seconden, 5.0, PiekgeheugenKb(), std::nullopt});
+                   Aantal(registraties) + " regs, " + std::to_string(o->project.Postlijst.size()) + " posts", seconden,
+                   5.0, PiekgeheugenKb(), std::nullopt});
   // Vehicles as the plates show them (misread plates count apart; missed plates not at all).
   std::unordered_set<std::string_view> kentekens;
   kentekens.reserve(o->project.Registratielijst.size());

@@ -202,8 +202,8 @@ class Generator {
   }
 
   // The sightings the observers note of one trip: those in the period, less the skipped ones.
-  void Noteren(Onderzoek& o, const std::vector<Waarneming>& rit, const std::string& kenteken, char type,
-               double van, double tot, std::size_t& aantal) {
+  void Noteren(Onderzoek& o, const std::vector<Waarneming>& rit, const std::string& kenteken, char type, double van,
+               double tot, std::size_t& aantal) {
     for (const Waarneming& w : rit) {
       const int minuut = static_cast<int>(std::floor(w.minuut));
       if (minuut < van || minuut >= tot || minuut > 1439) continue;  // observers work in the period only
@@ -296,8 +296,7 @@ class Generator {
     };
     auto& lijst = p.Registratielijst;
     std::vector<Sleutel> sleutels(lijst.size());
-    for (std::size_t i = 0; i < lijst.size(); ++i)
-      sleutels[i] = {postindex(lijst[i]), static_cast<std::uint32_t>(i)};
+    for (std::size_t i = 0; i < lijst.size(); ++i) sleutels[i] = {postindex(lijst[i]), static_cast<std::uint32_t>(i)};
     std::stable_sort(sleutels.begin(), sleutels.end(), [&](const Sleutel& x, const Sleutel& y) {
       if (x.post != y.post) return x.post < y.post;
       return lijst[x.index].Tijd.view() < lijst[y.index].Tijd.view();

@@ -17,26 +17,26 @@ namespace morvask::bench {
 
 struct OnderzoekInstellingen {
   std::uint32_t zaad = 1;
-  int kordonpunten = 6;         // each gives NNN-ki and NNN-ku
-  int tussenpunten = 2;         // each gives NNN-t1 and NNN-t2
-  int registraties = 3000;      // about this many registrations
-  int vanTijd = 700;            // period of the survey, hhmm
+  int kordonpunten = 6;     // each gives NNN-ki and NNN-ku
+  int tussenpunten = 2;     // each gives NNN-t1 and NNN-t2
+  int registraties = 3000;  // about this many registrations
+  int vanTijd = 700;        // period of the survey, hhmm
   int totTijd = 900;
   int waarnemingsinterval = 1;  // minutes
   double straal = 4.0;          // km, the cordon's radius
   double snelheid = 40.0;       // km/h, average speed in the area
   // Shares of the kinds of traffic (need not add up to 1; they are weights).
   double doorgaand = 0.45, herkomst = 0.2, bestemming = 0.2, lokaal = 0.15;
-  double viaTussenpunt = 0.5;   // chance that a trip passes an intermediate point
+  double viaTussenpunt = 0.5;  // chance that a trip passes an intermediate point
   // Chance that a vehicle drives back later the same day (2 to 10 hours after it set out),
   // as commuters do: the same plate then appears on two trips. 0 keeps one trip per vehicle.
   double terugrit = 0.0;
   // Observation errors, per sighting.
-  double gemist = 0.02;         // plate missed entirely: the missed-plate character
-  double onleesbaar = 0.03;     // one character unreadable: the wildcard character
-  double verwisseld = 0.02;     // two neighbouring characters swapped
-  double verkeerd = 0.02;       // one character misread
-  double overgeslagen = 0.03;   // sighting not noted at all
+  double gemist = 0.02;        // plate missed entirely: the missed-plate character
+  double onleesbaar = 0.03;    // one character unreadable: the wildcard character
+  double verwisseld = 0.02;    // two neighbouring characters swapped
+  double verkeerd = 0.02;      // one character misread
+  double overgeslagen = 0.03;  // sighting not noted at all
 };
 
 // The true number of trips: through traffic per (inbound post, outbound post), origin

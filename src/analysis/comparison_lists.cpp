@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <cstring>
 
+#include "base/catalogue.h"
 #include "core/project.h"
 #include "core/text_utils.h"
-#include "base/catalogue.h"
 
 namespace morvask {
 
@@ -83,13 +83,12 @@ std::string IteratiekopHerschrijven(std::string_view regel, const Catalogus& cat
 }
 
 std::vector<std::string> VergelijkingscontroleStringListVullen(const RMatchbestand& bestand,
-                                                                const RVoertuigtypeKeuze& keuze,
-                                                                const Catalogus& catalogus) {
+                                                               const RVoertuigtypeKeuze& keuze,
+                                                               const Catalogus& catalogus) {
   std::vector<std::string> lijst;
   for (const std::string_view regel : bestand.Vergelijkingscontrole) {
     std::string herschreven = IteratiekopHerschrijven(regel, catalogus);
-    if (RegelVoldoetAanVoertuigtype(RegeltypeVergelijking, herschreven, keuze))
-      lijst.push_back(std::move(herschreven));
+    if (RegelVoldoetAanVoertuigtype(RegeltypeVergelijking, herschreven, keuze)) lijst.push_back(std::move(herschreven));
   }
   return lijst;
 }

@@ -54,8 +54,8 @@ struct RVergelijkingslijsten {
 // Fills the match-check list: iteration headings rewritten to the catalogue's descriptions,
 // then the lines that pass the filter of kind 1.
 std::vector<std::string> VergelijkingscontroleStringListVullen(const RMatchbestand& bestand,
-                                                                const RVoertuigtypeKeuze& keuze,
-                                                                const Catalogus& catalogus);
+                                                               const RVoertuigtypeKeuze& keuze,
+                                                               const Catalogus& catalogus);
 std::vector<std::string> RoutesStringListVullen(const RMatchbestand& bestand, const RVoertuigtypeKeuze& keuze);
 std::vector<std::string> NonRoutesStringListVullen(const RMatchbestand& bestand, const RVoertuigtypeKeuze& keuze);
 // All three, in this order.

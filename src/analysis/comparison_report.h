@@ -28,11 +28,11 @@ enum class Vergelijkingsrapporttype {
 // The options of the comparison report window.
 struct RVergelijkingsrapportOpties {
   Vergelijkingsrapporttype Type = Vergelijkingsrapporttype::Overzicht;
-  RVoertuigtypeKeuze Voertuigtypen;        // "Voertuigtypen" tab
-  bool Routematrix = false;                // "DHB-matrix" tab
-  bool DoorrijtijdenDetaillijst = false;   // "Doorrijtijden" tab
-  RRoutesOpties Routes;                    // "Routes" tab (the posts' marks are in the project)
-  bool NietRoutesDetaillijst = false;      // "Niet-routes" tab
+  RVoertuigtypeKeuze Voertuigtypen;       // "Voertuigtypen" tab
+  bool Routematrix = false;               // "DHB-matrix" tab
+  bool DoorrijtijdenDetaillijst = false;  // "Doorrijtijden" tab
+  RRoutesOpties Routes;                   // "Routes" tab (the posts' marks are in the project)
+  bool NietRoutesDetaillijst = false;     // "Niet-routes" tab
 };
 
 // Whether the match file was made from the project as it is: the same number of

@@ -1,15 +1,16 @@
 #include "analysis/comparison_settings_text.h"
 
+#include "base/catalogue.h"
 #include "base/context.h"
 #include "core/project.h"
 #include "core/settings.h"
-#include "reports/report_layout.h"
 #include "core/times.h"
-#include "base/catalogue.h"
+#include "reports/report_layout.h"
 
 namespace morvask {
 
-std::vector<std::string> VergelijkingsinstellingenTekst(const RMatchbestandInstellingen& s, const RVoertuigtypeKeuze& keuze,
+std::vector<std::string> VergelijkingsinstellingenTekst(const RMatchbestandInstellingen& s,
+                                                        const RVoertuigtypeKeuze& keuze,
                                                         const RProjectgegevens& gegevens, const Catalogus& cat) {
   const auto kies = [&cat](bool ja, const char* jaSleutel, const char* neeSleutel) {
     return cat[ja ? jaSleutel : neeSleutel];

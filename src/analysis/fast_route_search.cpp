@@ -190,8 +190,8 @@ class Iteratiezoeker {
     if (o_.blokkadesControleren && paren_.Geblokkeerd(eerstePost, w.post)) return std::nullopt;
     const RRegistratie& eind = lijst_[e];
     const RRegistratie& x = lijst_[j];
-    RKentekenvergelijking vergelijk =
-        KentekensGelijk(o_.vergelijking, eind.Kenteken, x.Kenteken, eind.Tijd, x.Tijd, eind.Voertuigtype, x.Voertuigtype);
+    RKentekenvergelijking vergelijk = KentekensGelijk(o_.vergelijking, eind.Kenteken, x.Kenteken, eind.Tijd, x.Tijd,
+                                                      eind.Voertuigtype, x.Voertuigtype);
     if (!vergelijk.Gelijk) return std::nullopt;
     return RKandidaat{j, std::move(vergelijk.Opmerking)};
   }

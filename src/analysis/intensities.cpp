@@ -80,9 +80,12 @@ class Weging {
 void KoptekstToevoegen(RapportBuffer& buffer, const Context& ctx, const RIntensiteitenVenster& v) {
   const Catalogus& cat = ctx.catalogus;
   if (v.Selectietype == 2) {
-    if (v.GemisteKentekens && v.GemisteKarakters) buffer.RegelToevoegen(cat["AA00057"]);
-    else if (v.GemisteKentekens) buffer.RegelToevoegen(cat["AA00058"]);
-    else if (v.GemisteKarakters) buffer.RegelToevoegen(cat["AA00059"]);
+    if (v.GemisteKentekens && v.GemisteKarakters)
+      buffer.RegelToevoegen(cat["AA00057"]);
+    else if (v.GemisteKentekens)
+      buffer.RegelToevoegen(cat["AA00058"]);
+    else if (v.GemisteKarakters)
+      buffer.RegelToevoegen(cat["AA00059"]);
   } else {
     buffer.RegelToevoegen(cat["AA00052"]);
     buffer.RegelsToevoegen(VoertuigtypeRegels(ctx.project.Gegevens, cat, v.Voertuigtypen));
@@ -101,7 +104,8 @@ int IntervalMinuten(const RIntensiteitenVenster& venster, const RProgrammaInstel
   return instellingen.IntensiteitenInterval;
 }
 
-void IntervalInvoeren(RIntensiteitenVenster& venster, std::string_view tekst, const RProgrammaInstellingen& instellingen) {
+void IntervalInvoeren(RIntensiteitenVenster& venster, std::string_view tekst,
+                      const RProgrammaInstellingen& instellingen) {
   int w = 0;
   if (ProbeerGetal(tekst, w) && w > 0 && w < 2360)
     venster.Interval = tekst;
@@ -117,7 +121,8 @@ void TotInvoeren(RIntensiteitenVenster& venster, std::string_view tekst) {
   venster.Tot = IsGeheelGetal(tekst) ? TijdOpmaken(NaarGetal(tekst)) : std::string(tekst);
 }
 
-void MaximaleTijden(RIntensiteitenVenster& venster, const Project& project, const RProgrammaInstellingen& instellingen) {
+void MaximaleTijden(RIntensiteitenVenster& venster, const Project& project,
+                    const RProgrammaInstellingen& instellingen) {
   VanafInvoeren(venster, std::to_string(VroegsteTijd(project)));
   TotInvoeren(venster, std::to_string(TijdNormaliseren(LaatsteTijd(project) + IntervalMinuten(venster, instellingen))));
 }

@@ -23,10 +23,10 @@ struct RProgrammaInstellingen;
 
 // The fields of the intensities window. They keep their values from one opening to the next.
 struct RIntensiteitenVenster {
-  std::string Vanaf;     // "&Vanaf:", hhmm
-  std::string Tot;       // "&Tot:", hhmm
-  std::string Interval;  // "&Interval:", minutes
-  int Selectietype = 1;  // "Selectietype &1" or "Selectietype &2"
+  std::string Vanaf;                                    // "&Vanaf:", hhmm
+  std::string Tot;                                      // "&Tot:", hhmm
+  std::string Interval;                                 // "&Interval:", minutes
+  int Selectietype = 1;                                 // "Selectietype &1" or "Selectietype &2"
   Voertuigtypekeuze Voertuigtypen = AlleVoertuigtypen;  // selection type 1
   bool GemisteKentekensMeetellen = true;                // selection type 1
   bool GemisteKentekens = true;                         // selection type 2
@@ -40,7 +40,8 @@ void IntensiteitenVensterOpenen(RIntensiteitenVenster& venster, const Project& p
 
 // The interval field as the user types it: a value of 0 or less, 2360 or more, or no whole
 // number at all is replaced at once by IntensiteitenInterval.
-void IntervalInvoeren(RIntensiteitenVenster& venster, std::string_view tekst, const RProgrammaInstellingen& instellingen);
+void IntervalInvoeren(RIntensiteitenVenster& venster, std::string_view tekst,
+                      const RProgrammaInstellingen& instellingen);
 // The time fields as the user types them: a whole number is rewritten with four digits and
 // normalised ("860" becomes "0900", "2400" becomes "2359"); other text stays as typed.
 void VanafInvoeren(RIntensiteitenVenster& venster, std::string_view tekst);

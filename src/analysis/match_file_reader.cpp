@@ -72,8 +72,8 @@ RMatchbestand MatchbestandUitTekst(std::string tekst) {
   m.Routes = SectieLezen(regels, NaKop(regels, SectieRoutes),
                          [](std::string_view r) { return r == SectieVergelijkingscontrole; });
   m.Vergelijkingscontrole = SectieLezen(regels, NaKop(regels, SectieVergelijkingscontrole), BegintMetSectie);
-  m.NietRoutes = SectieLezen(regels, NaKop(regels, SectieNietRoutes),
-                             [](std::string_view r) { return r == SectieEinde; });
+  m.NietRoutes =
+      SectieLezen(regels, NaKop(regels, SectieNietRoutes), [](std::string_view r) { return r == SectieEinde; });
   return m;
 }
 

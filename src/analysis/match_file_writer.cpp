@@ -101,10 +101,18 @@ std::string MatchcontroleRegel(const RRegistratie& eind, const RRegistratie& vol
 std::string IteratieKop(int nummer, Iteratiesoort soort) {
   const char* naam = "";
   switch (soort) {
-    case Iteratiesoort::Exact: naam = ": TheSameLicenseNumbers"; break;
-    case Iteratiesoort::Wildcards: naam = ": WithWildcards)"; break;
-    case Iteratiesoort::Verwisseld: naam = ": ChangedCharacters"; break;
-    case Iteratiesoort::Verschillend: naam = ": DifferentCharacters"; break;
+    case Iteratiesoort::Exact:
+      naam = ": TheSameLicenseNumbers";
+      break;
+    case Iteratiesoort::Wildcards:
+      naam = ": WithWildcards)";
+      break;
+    case Iteratiesoort::Verwisseld:
+      naam = ": ChangedCharacters";
+      break;
+    case Iteratiesoort::Verschillend:
+      naam = ": DifferentCharacters";
+      break;
   }
   return "Iteration " + std::to_string(nummer) + naam;
 }

@@ -30,10 +30,10 @@ struct RMatchProjectgegevens {
 
 // What a run found, in the order found.
 struct RMatchResultaat {
-  std::vector<std::string> Routes;        // route lines
-  std::vector<std::string> Matchcontrole; // match-check lines with the iteration headers
-  std::vector<std::string> NietRoutes;    // non-route lines
-  bool Onderbroken = false;               // MiInterruptByUser
+  std::vector<std::string> Routes;         // route lines
+  std::vector<std::string> Matchcontrole;  // match-check lines with the iteration headers
+  std::vector<std::string> NietRoutes;     // non-route lines
+  bool Onderbroken = false;                // MiInterruptByUser
 };
 
 // The iterations of an iterative run, in their order.

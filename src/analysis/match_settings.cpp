@@ -10,15 +10,12 @@
 
 namespace morvask {
 
-std::string StandaardMatchbestandsnaam(const Project& project) {
-  return project.Projectbestandsnaam + Matchextensie;
-}
+std::string StandaardMatchbestandsnaam(const Project& project) { return project.Projectbestandsnaam + Matchextensie; }
 
 std::string MatchbestandsnaamUitDialoog(std::string_view gekozen) {
   const std::string_view extensie = Matchextensie;
-  const bool heeftExtensie =
-      gekozen.size() >= extensie.size() &&
-      GelijkZonderHoofdletters(gekozen.substr(gekozen.size() - extensie.size()), extensie);
+  const bool heeftExtensie = gekozen.size() >= extensie.size() &&
+                             GelijkZonderHoofdletters(gekozen.substr(gekozen.size() - extensie.size()), extensie);
   std::string naam(gekozen);
   if (!heeftExtensie) naam += extensie;
   return naam;

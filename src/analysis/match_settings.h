@@ -15,31 +15,31 @@ namespace morvask {
 struct Project;
 
 struct RMatchInstellingen {
-  std::string Bestandsnaam;             // "Kentekenvergelijking opslaan in &bestand:", the match file
-  std::string Omschrijving;             // "Om&schrijving:", FileDescription
-  std::string Vanaf;                    // "&Vanaf:" as typed, hhmm, inclusive
-  std::string Tot;                      // "&Tot:" as typed, hhmm, exclusive for matching
+  std::string Bestandsnaam;  // "Kentekenvergelijking opslaan in &bestand:", the match file
+  std::string Omschrijving;  // "Om&schrijving:", FileDescription
+  std::string Vanaf;         // "&Vanaf:" as typed, hhmm, inclusive
+  std::string Tot;           // "&Tot:" as typed, hhmm, exclusive for matching
   // "Correctie onderwaardering &doorgaand verkeer bij voor- en/of naloopperiode.": whether it
   // is checked, and whether it is enabled (greyed after "&Maximale tijden"). The comparison and
   // the match file follow the checked state; a greyed option only skips the removal of the
   // registrations outside the period before matching.
   bool PeriodeCorrectie = true;
   bool PeriodeCorrectieIngeschakeld = true;
-  bool TussenpostenNegeren = false;     // "&Tussenposten buiten beschouwing laten"
-  bool BlokkadesControleren = true;     // "Controleren op &blokkades met eerste waarnemingspost in route"
+  bool TussenpostenNegeren = false;  // "&Tussenposten buiten beschouwing laten"
+  bool BlokkadesControleren = true;  // "Controleren op &blokkades met eerste waarnemingspost in route"
   // "Vergelijken met gemiste karakters (&wildcard = %s)": checked, and enabled only when a
   // plate holds the wildcard character.
   bool MetWildcards = true;
   bool WildcardsIngeschakeld = true;
-  int AantalVerwisseld = 0;             // changed-characters maximum: 0, 2, 4 or 6
-  int AantalVerschillend = 0;           // different-characters maximum: 0..6
-  bool GeenHoofdletterverschil = true;  // "Geen verschil tussen grote en kleine karakters (&case) in kenteken."
+  int AantalVerwisseld = 0;               // changed-characters maximum: 0, 2, 4 or 6
+  int AantalVerschillend = 0;             // different-characters maximum: 0..6
+  bool GeenHoofdletterverschil = true;    // "Geen verschil tussen grote en kleine karakters (&case) in kenteken."
   bool GemisteKentekensToevoegen = true;  // "Ge&miste kentekens toevoegen bij herkomst- en bestemmingsverkeer."
   std::array<bool, 6> Posities{true, true, true, true, true, true};  // "Kentekens vergelijken op de &karakters:"
-  int AantalKarakters = 6;              // the selected count, kept by AantalKaraktersTellen
-  bool Iteratief = true;                // "Iteratie&f"
-  bool Geluidsignaal = false;           // "&Geluidsignaal na vergelijking"
-  bool RekentijdTonen = false;          // "R&ekentijd tonen na vergelijking" (the front end opens the window)
+  int AantalKarakters = 6;      // the selected count, kept by AantalKaraktersTellen
+  bool Iteratief = true;        // "Iteratie&f"
+  bool Geluidsignaal = false;   // "&Geluidsignaal na vergelijking"
+  bool RekentijdTonen = false;  // "R&ekentijd tonen na vergelijking" (the front end opens the window)
 };
 
 // The proposed match file: the project's file name with ".mma".
@@ -47,7 +47,6 @@ std::string StandaardMatchbestandsnaam(const Project& project);
 // A name chosen in the save dialog: ".mma" is appended unless the name already ends in it
 // (letter case ignored).
 std::string MatchbestandsnaamUitDialoog(std::string_view gekozen);
-
 
 // "&Maximale tijden": from = the earliest registration time, until = the latest plus the
 // observation interval, normalised; the period-correction option is greyed (not cleared).

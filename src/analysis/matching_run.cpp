@@ -167,8 +167,8 @@ class Matchrun {
     if (in_.AantalVerwisseld > 0)
       iteraties.push_back({Iteratiesoort::Verwisseld, in_.MetWildcards, in_.AantalVerwisseld, 0, "AA00142"});
     if (in_.AantalVerschillend > 0)
-      iteraties.push_back({Iteratiesoort::Verschillend, in_.MetWildcards, in_.AantalVerwisseld,
-                           in_.AantalVerschillend, "AA00143"});
+      iteraties.push_back(
+          {Iteratiesoort::Verschillend, in_.MetWildcards, in_.AantalVerwisseld, in_.AantalVerschillend, "AA00143"});
 
     const int aantal = static_cast<int>(iteraties.size());
     for (int n = 1; n <= aantal; ++n) {
@@ -195,14 +195,10 @@ class Matchrun {
     ui_.VoortgangPositie(0);
     // After an interruption the later iterations only write their headers.
     if (ui_.BerekeningAfbreken) return;
-    RIteratieOpdracht opdracht{project_,
-                               ui_,
-                               vergelijking_,
-                               in_.BlokkadesControleren,
-                               opschoonwaarde_,
-                               routesSindsOpschonen_,
-                               noemer,
-                               ctx_.catalogus["AA00166"],
+    RIteratieOpdracht opdracht{project_,        ui_,
+                               vergelijking_,   in_.BlokkadesControleren,
+                               opschoonwaarde_, routesSindsOpschonen_,
+                               noemer,          ctx_.catalogus["AA00166"],
                                resultaat_};
     zoeker_.IteratieUitvoeren(opdracht);
   }
@@ -260,8 +256,8 @@ bool MatchUitvoeren(Context& ctx, RMatchInstellingen in, Routezoeker& zoeker) {
   bool geschreven = false;
   {
     const Registratiesnapshot snapshot(project);
-    geschreven = MatchbestandSchrijven(in.Bestandsnaam,
-                                       MatchbestandRegels(in, gegevens, Matchrun(ctx, in, zoeker).Uitvoeren()));
+    geschreven =
+        MatchbestandSchrijven(in.Bestandsnaam, MatchbestandRegels(in, gegevens, Matchrun(ctx, in, zoeker).Uitvoeren()));
   }
   ui.VoortgangSluiten();
   ui.BezigCursor(false);

@@ -154,9 +154,9 @@ Rapport RapportDHBmatrix(RapportBuffer& buffer, const Context& ctx, const RVerge
     tabel.AantallenZetten(U + 3, I + 8);
     scheiding(rHerkom);
   } else if (const long long alle = H + B + D; alle > 0) {
-    buffer.RegelToevoegen(cat.Vul("AA00150", {std::to_string(alle), std::to_string(D), Percentage(D, alle),
-                                              std::to_string(H), Percentage(H, alle), std::to_string(B),
-                                              Percentage(B, alle)}));
+    buffer.RegelToevoegen(
+        cat.Vul("AA00150", {std::to_string(alle), std::to_string(D), Percentage(D, alle), std::to_string(H),
+                            Percentage(H, alle), std::to_string(B), Percentage(B, alle)}));
     buffer.RegelToevoegen("");
   }
 

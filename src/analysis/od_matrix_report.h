@@ -25,11 +25,11 @@ char Posttype(std::string_view postcode);
 
 // The counts of the matrix, before totals.
 struct RDHBTelling {
-  std::vector<std::string> Herkomstposten;    // rows: "i" posts (routematrix: also "1", "2")
-  std::vector<std::string> Bestemmingsposten; // columns: "u" posts (routematrix: also "1", "2")
-  std::vector<std::vector<int>> Doorgaand;    // [row][column]
-  std::vector<int> Bestemming;                // per row ("Bestem")
-  std::vector<int> Herkomst;                  // per column ("Herkom")
+  std::vector<std::string> Herkomstposten;     // rows: "i" posts (routematrix: also "1", "2")
+  std::vector<std::string> Bestemmingsposten;  // columns: "u" posts (routematrix: also "1", "2")
+  std::vector<std::vector<int>> Doorgaand;     // [row][column]
+  std::vector<int> Bestemming;                 // per row ("Bestem")
+  std::vector<int> Herkomst;                   // per column ("Herkom")
 };
 
 // Counts the routes and non-routes in the order that decides where each is counted: a route

@@ -13,8 +13,7 @@ using Posities = Kentekenposities;
 
 // The swapped-pair test over the pairs (1,2), (3,4), (5,6). Returns whether every pair is
 // straight or swapped, and counts 2 swapped characters per swapped pair.
-bool ParenGelijk(const RVergelijkingsInstellingen& in, const Posities& a, const Posities& b, int w,
-                 int& verwisseld) {
+bool ParenGelijk(const RVergelijkingsInstellingen& in, const Posities& a, const Posities& b, int w, int& verwisseld) {
   const bool wild = in.MetWildcards;
   auto isW = [w](int c) { return c == w; };
   bool allesGoed = true;
@@ -33,8 +32,7 @@ bool ParenGelijk(const RVergelijkingsInstellingen& in, const Posities& a, const 
       verwisseld += 2;
       continue;
     }
-    if (wild && ((isW(p2) && p1 == q2) || (isW(q1) && p1 == q2) || (isW(p1) && p2 == q1) ||
-                 (isW(q2) && p2 == q1))) {
+    if (wild && ((isW(p2) && p1 == q2) || (isW(q1) && p1 == q2) || (isW(p1) && p2 == q1) || (isW(q2) && p2 == q1))) {
       verwisseld += 2;
       continue;
     }
@@ -132,9 +130,8 @@ bool BinnenPeriode(const RVergelijkingsInstellingen& in, std::string_view eenTij
 }
 
 RKentekenvergelijking KentekensGelijk(const RVergelijkingsInstellingen& in, std::string_view ken1,
-                                      std::string_view ken2, std::string_view tijdKen1,
-                                      std::string_view tijdKen2, std::string_view vtgType1,
-                                      std::string_view vtgType2) {
+                                      std::string_view ken2, std::string_view tijdKen1, std::string_view tijdKen2,
+                                      std::string_view vtgType1, std::string_view vtgType2) {
   const Posities a = KentekenPosities(ken1, in.GeenHoofdletterverschil);
   const Posities b = KentekenPosities(ken2, in.GeenHoofdletterverschil);
   // The wildcard character is compared as stored, not upper-cased.

@@ -21,10 +21,10 @@ struct RVergelijkingsInstellingen {
   int MaxVerschillend = 0;              // different characters allowed: 0..6
   // Positions 1-6 compared; they go in pairs 1+2, 3+4, 5+6 (see AantalKaraktersTellen).
   std::array<bool, 6> Posities{true, true, true, true, true, true};
-  int AantalKarakters = 6;              // the number of selected positions: 0, 2, 4 or 6
-  bool PeriodeCorrectie = true;         // one sighting outside the period is enough
-  int Vanaf = 0;                        // period start, hhmm as a whole number, inclusive
-  int Tot = 2400;                       // period end, hhmm as a whole number, exclusive
+  int AantalKarakters = 6;       // the number of selected positions: 0, 2, 4 or 6
+  bool PeriodeCorrectie = true;  // one sighting outside the period is enough
+  int Vanaf = 0;                 // period start, hhmm as a whole number, inclusive
+  int Tot = 2400;                // period end, hhmm as a whole number, exclusive
   // The project's special characters; an empty one matches nothing.
   KorteTekst<1> WildcardKarakter = "#";
   KorteTekst<1> GemistKentekenKarakter = "*";
@@ -68,8 +68,7 @@ struct RKentekenvergelijking {
 // (first character GemistKentekenKarakter). The vehicle type only adds to the remark. The
 // remark is built in full also when the result is decided early.
 RKentekenvergelijking KentekensGelijk(const RVergelijkingsInstellingen& instellingen, std::string_view ken1,
-                                      std::string_view ken2, std::string_view tijdKen1,
-                                      std::string_view tijdKen2, std::string_view vtgType1,
-                                      std::string_view vtgType2);
+                                      std::string_view ken2, std::string_view tijdKen1, std::string_view tijdKen2,
+                                      std::string_view vtgType1, std::string_view vtgType2);
 
 }  // namespace morvask

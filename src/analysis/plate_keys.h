@@ -75,7 +75,8 @@ std::optional<std::uint64_t> Sleutel(const RKentekenkenmerk& kenmerk, RSleutelvo
 inline unsigned VerschillendePosities(const RKentekenkenmerk& a, const RKentekenkenmerk& b) {
   constexpr std::uint64_t Laag7 = 0x7F7F7F7F7F7Full;
   constexpr std::uint64_t Hoog = 0x808080808080ull;
-  constexpr std::uint64_t Verzamelen = (1ull << 56) | (1ull << 49) | (1ull << 42) | (1ull << 35) | (1ull << 28) | (1ull << 21);
+  constexpr std::uint64_t Verzamelen =
+      (1ull << 56) | (1ull << 49) | (1ull << 42) | (1ull << 35) | (1ull << 28) | (1ull << 21);
   const std::uint64_t x = a.tekens ^ b.tekens;
   const std::uint64_t nietNul = (((x & Laag7) + Laag7) | x) & Hoog;
   return static_cast<unsigned>(((nietNul >> 7) * Verzamelen) >> 56) | static_cast<unsigned>(a.leeg ^ b.leeg);

@@ -37,14 +37,14 @@ struct RIteratieOpdracht {
   // The registration list, in the run's time order, without the registrations of routes of
   // earlier iterations; every tried mark cleared. The search marks, and may remove, used ones.
   Project& project;
-  Gebruikersinterface& ui;                       // progress, messages, the cancel flag
+  Gebruikersinterface& ui;                         // progress, messages, the cancel flag
   const RVergelijkingsInstellingen& vergelijking;  // this iteration's plate comparison
-  bool blokkadesControleren;                     // the block check with the route's first post
-  int opschoonwaarde;                            // MatchOpschoonWaarde, the memory clearing
-  int& routesSindsOpschonen;                     // carries over from one iteration to the next
-  int noemer;                                    // the progress bar's 100 %
-  std::string_view eenheid;                      // " min   " (AA00166) for the match check
-  RMatchResultaat& resultaat;                    // the routes and match-check lines are appended
+  bool blokkadesControleren;                       // the block check with the route's first post
+  int opschoonwaarde;                              // MatchOpschoonWaarde, the memory clearing
+  int& routesSindsOpschonen;                       // carries over from one iteration to the next
+  int noemer;                                      // the progress bar's 100 %
+  std::string_view eenheid;                        // " min   " (AA00166) for the match check
+  RMatchResultaat& resultaat;                      // the routes and match-check lines are appended
 };
 
 // What every search does with a start it tries: the tried mark, the progress bar (the starts

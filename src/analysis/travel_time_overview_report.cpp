@@ -44,7 +44,8 @@ RGemiddeldeDoorrijtijden GemiddeldeDoorrijtijdenBepalen(const std::vector<std::s
   return g;
 }
 
-Rapport RapportVergelijkingsoverzicht(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens) {
+Rapport RapportVergelijkingsoverzicht(RapportBuffer& buffer, const Context& ctx,
+                                      const RVergelijkingsgegevens& gegevens) {
   const Catalogus& cat = ctx.catalogus;
   VergelijkingsrapportKop(buffer, ctx, cat["AA00102"], gegevens);
   const std::string s = Lijn(ctx.instellingen, 90);
@@ -62,8 +63,8 @@ Rapport RapportDoorrijtijdenMatrix(RapportBuffer& buffer, const Context& ctx, co
                                    bool detaillijst) {
   const Catalogus& cat = ctx.catalogus;
   VergelijkingsrapportKop(buffer, ctx, cat["AA00105"], gegevens);
-  const RGemiddeldeDoorrijtijden g = GemiddeldeDoorrijtijdenBepalen(gegevens.Lijsten.Vergelijkingscontrole,
-                                                                    ctx.project.Postlijst);
+  const RGemiddeldeDoorrijtijden g =
+      GemiddeldeDoorrijtijdenBepalen(gegevens.Lijsten.Vergelijkingscontrole, ctx.project.Postlijst);
   const int rijen = static_cast<int>(g.Herkomstposten.size());
   const int kolommen = static_cast<int>(g.Bestemmingsposten.size());
 

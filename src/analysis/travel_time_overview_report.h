@@ -28,8 +28,8 @@ struct RDoorrijtijdRelatie {
 };
 
 struct RGemiddeldeDoorrijtijden {
-  std::vector<std::string> Herkomstposten;     // rows: "i", "1" and "2" posts in list order
-  std::vector<std::string> Bestemmingsposten;  // columns: "u", "1" and "2" posts in list order
+  std::vector<std::string> Herkomstposten;                 // rows: "i", "1" and "2" posts in list order
+  std::vector<std::string> Bestemmingsposten;              // columns: "u", "1" and "2" posts in list order
   std::vector<std::vector<RDoorrijtijdRelatie>> Relaties;  // [row][column]
 };
 
@@ -43,7 +43,8 @@ RGemiddeldeDoorrijtijden GemiddeldeDoorrijtijdenBepalen(const std::vector<std::s
 // The comparison overview (RapportVergelijkingsoverzicht): header, "Vergelijkingsoverzicht.",
 // the settings block, the match-check list between rules of 90 characters with its column
 // heading, the legend and the footer. Titled "Vergelijkingscontrole" (AA00104).
-Rapport RapportVergelijkingsoverzicht(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens);
+Rapport RapportVergelijkingsoverzicht(RapportBuffer& buffer, const Context& ctx,
+                                      const RVergelijkingsgegevens& gegevens);
 
 // The average travel-time matrix (RapportDoorrijtijdenMatrix): header, title line, settings
 // block, the table (a cell "-" where no pair was found), the footer explaining "-" and, with

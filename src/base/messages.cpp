@@ -17,10 +17,10 @@ void ToonFout(Gebruikersinterface& ui, const Catalogus& cat, const std::string& 
   ui.MeldingFout(Programmanaam, titel, tekst, cat["ZB00020"]);
 }
 
-bool VraagBevestiging(Gebruikersinterface& ui, const Catalogus& cat, const std::string& titel,
-                      const std::string& tekst, std::string_view jaSleutel, std::string_view neeSleutel) {
-  return ui.VraagJaNeeAnnuleren(Programmanaam, titel, tekst, skNee, cat["ZB00013"], cat[neeSleutel],
-                                cat[jaSleutel]) == mrJa;
+bool VraagBevestiging(Gebruikersinterface& ui, const Catalogus& cat, const std::string& titel, const std::string& tekst,
+                      std::string_view jaSleutel, std::string_view neeSleutel) {
+  return ui.VraagJaNeeAnnuleren(Programmanaam, titel, tekst, skNee, cat["ZB00013"], cat[neeSleutel], cat[jaSleutel]) ==
+         mrJa;
 }
 
 std::string AlgemeneFoutGeenGetal(std::string_view waarde) {

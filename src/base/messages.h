@@ -19,8 +19,8 @@ void ToonFout(Gebruikersinterface& ui, const Catalogus& cat, const std::string& 
 
 // A question whose only proceeding answer is the affirmative button; the negative button is
 // the default. Returns true on the affirmative answer. The button captions are catalogue keys.
-bool VraagBevestiging(Gebruikersinterface& ui, const Catalogus& cat, const std::string& titel,
-                      const std::string& tekst, std::string_view jaSleutel, std::string_view neeSleutel);
+bool VraagBevestiging(Gebruikersinterface& ui, const Catalogus& cat, const std::string& titel, const std::string& tekst,
+                      std::string_view jaSleutel, std::string_view neeSleutel);
 
 // The program's general error message for a value that should have been a whole number.
 std::string AlgemeneFoutGeenGetal(std::string_view waarde);

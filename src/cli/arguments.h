@@ -17,8 +17,8 @@ struct OptieDefinitie {
 
 struct Argumenten {
   std::string opdracht;
-  std::vector<std::string> posities;                      // the positional arguments
-  std::map<std::string, std::vector<std::string>> opties; // long name -> values (flags: one empty value)
+  std::vector<std::string> posities;                       // the positional arguments
+  std::map<std::string, std::vector<std::string>> opties;  // long name -> values (flags: one empty value)
 
   bool Heeft(const std::string& naam) const { return opties.count(naam) > 0; }
   // The last value of an option.

@@ -30,8 +30,8 @@ const std::vector<Opdracht>& Opdrachten();
 std::vector<Opdracht> ProjectOpdrachten();  // info (project_commands.cpp)
 std::vector<Opdracht> RapportOpdrachten();  // the reports of a project and of a match file (report_commands.cpp)
 std::vector<Opdracht> VergelijkingsrapportOpdrachten();  // report (comparison_report_command.cpp)
-std::vector<Opdracht> MatchOpdrachten();    // match (match_command.cpp)
-std::vector<Opdracht> WijzigOpdrachten();   // the commands that change a project (change_commands.cpp)
+std::vector<Opdracht> MatchOpdrachten();                 // match (match_command.cpp)
+std::vector<Opdracht> WijzigOpdrachten();                // the commands that change a project (change_commands.cpp)
 
 // Prints "morvask-cli: REASON" and the usage line to standard error; returns kGebruik.
 int GebruikFout(const std::string& reden);

@@ -37,10 +37,8 @@ std::optional<T> Kiezen(const Argumenten& a, const std::string& optie, const Keu
 }
 
 constexpr Keuze<Vergelijkingsrapporttype> kTypen[] = {
-    {"overview", Vergelijkingsrapporttype::Overzicht},
-    {"dhb", Vergelijkingsrapporttype::DHB},
-    {"traveltimes", Vergelijkingsrapporttype::Doorrijtijden},
-    {"routes", Vergelijkingsrapporttype::Routes},
+    {"overview", Vergelijkingsrapporttype::Overzicht},        {"dhb", Vergelijkingsrapporttype::DHB},
+    {"traveltimes", Vergelijkingsrapporttype::Doorrijtijden}, {"routes", Vergelijkingsrapporttype::Routes},
     {"nonroutes", Vergelijkingsrapporttype::NietRoutes},
 };
 constexpr Keuze<RouteWeergave> kWeergaven[] = {

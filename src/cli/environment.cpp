@@ -42,7 +42,8 @@ bool Omgeving::Voorbereiden(const Argumenten& a) {
   if (const auto t = a.Waarde("language")) {
     taal = Argument(*t);
     if (taal != IngebouwdeTaal && !BestandBestaat(TaalMap(ctx.mappen.Programma) + taal + ".lng")) {
-      ToonFout(ui, catalogus, TekstVullen(ctx.vast.BestandNietGevonden, {TaalMap(ctx.mappen.Programma) + taal + ".lng"}));
+      ToonFout(ui, catalogus,
+               TekstVullen(ctx.vast.BestandNietGevonden, {TaalMap(ctx.mappen.Programma) + taal + ".lng"}));
       return false;
     }
   }

@@ -17,16 +17,21 @@ int Info(const Argumenten& a) {
       "Aantal waarnemingsposten in project: " + std::to_string(AantalPosten(p, "Alles")),
       "Totaal aantal registraties in project: " + std::to_string(AantalRegistraties(p, "alles"))};
   for (const char letter : Voertuigtypen)
-    regels.push_back(*p.Gegevens.VoertuigtypeNaam(letter) + " (" + letter + "): " +
-                     std::to_string(AantalRegistraties(p, std::string(1, letter))));
+    regels.push_back(*p.Gegevens.VoertuigtypeNaam(letter) + " (" + letter +
+                     "): " + std::to_string(AantalRegistraties(p, std::string(1, letter))));
   return RegelsUitvoeren(o, a, regels);
 }
 
 }  // namespace
 
 std::vector<Opdracht> ProjectOpdrachten() {
-  return {{"info", "info PROJECT", "the project data dialog's figures: posts, registrations per vehicle type", 1,
-           true, {}, Info}};
+  return {{"info",
+           "info PROJECT",
+           "the project data dialog's figures: posts, registrations per vehicle type",
+           1,
+           true,
+           {},
+           Info}};
 }
 
 }  // namespace morvask::cli

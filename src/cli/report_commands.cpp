@@ -57,7 +57,8 @@ int Controleren(const Argumenten& a) {
     instellingen.MeerDan = false;
     if (!Karakteraantal(*minder, instellingen.Aantal)) return GebruikFout("--less-than takes a number 0..6");
   }
-  return MetProject(a, [&](Omgeving& o) { return RapportUitvoeren(o, a, RegistratiesbestandControleren(o.ctx, instellingen)); });
+  return MetProject(
+      a, [&](Omgeving& o) { return RapportUitvoeren(o, a, RegistratiesbestandControleren(o.ctx, instellingen)); });
 }
 
 int Intensiteiten(const Argumenten& a) {
@@ -107,12 +108,26 @@ std::vector<Opdracht> RapportOpdrachten() {
   return {
       {"posts", "posts PROJECT", "post list report", 1, true, {}, Posten},
       {"vehicle-types", "vehicle-types PROJECT", "vehicle types report", 1, true, {}, VoertuigtypenRapport},
-      {"travel-times", "travel-times PROJECT", "travel-time matrices report (nothing with fewer than two posts)", 1,
-       true, {}, Doorrijtijden},
+      {"travel-times",
+       "travel-times PROJECT",
+       "travel-time matrices report (nothing with fewer than two posts)",
+       1,
+       true,
+       {},
+       Doorrijtijden},
       {"notes", "notes PROJECT", "notes report", 1, true, {}, Aantekeningen},
-      {"check", "check PROJECT [--more-than N | --less-than N]", "registration file check report", 1, true,
-       {{"more-than", 0, true}, {"less-than", 0, true}}, Controleren},
-      {"intensities", "intensities PROJECT [options]", "intensities report", 1, true,
+      {"check",
+       "check PROJECT [--more-than N | --less-than N]",
+       "registration file check report",
+       1,
+       true,
+       {{"more-than", 0, true}, {"less-than", 0, true}},
+       Controleren},
+      {"intensities",
+       "intensities PROJECT [options]",
+       "intensities report",
+       1,
+       true,
        {{"from", 0, true},
         {"until", 0, true},
         {"interval", 0, true},

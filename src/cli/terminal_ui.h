@@ -13,7 +13,8 @@ class TerminalUi : public Gebruikersinterface {
  public:
   explicit TerminalUi(bool forceer);
 
-  int MeldingInformatie(const std::string& c, const std::string& t, const std::string& x, const std::string& ok) override;
+  int MeldingInformatie(const std::string& c, const std::string& t, const std::string& x,
+                        const std::string& ok) override;
   int MeldingWaarschuwing(const std::string& c, const std::string& t, const std::string& x,
                           const std::string& ok) override;
   int MeldingFout(const std::string& c, const std::string& t, const std::string& x, const std::string& ok) override;

@@ -60,7 +60,7 @@ std::vector<std::string_view> RegelsDelen(std::string_view tekst) {
   // One line per line feed (plus a last line without one): counted first, so the list is
   // allocated once.
   std::size_t aantal = 1;
-  for (const char* p = tekst.data(), *eind = p + tekst.size();
+  for (const char *p = tekst.data(), *eind = p + tekst.size();
        (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(eind - p)))) != nullptr; ++p)
     ++aantal;
   regels.reserve(aantal);
@@ -123,7 +123,10 @@ bool BestandAtomischSchrijven(std::string_view bestandsnaam, std::string_view in
   for (std::size_t geschreven = 0; goed && geschreven < inhoud.size();) {
     const ssize_t n = ::write(fd, inhoud.data() + geschreven, inhoud.size() - geschreven);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) goed = false; else geschreven += static_cast<std::size_t>(n);
+    if (n <= 0)
+      goed = false;
+    else
+      geschreven += static_cast<std::size_t>(n);
   }
   if (goed && ::fsync(fd) != 0) goed = false;
   if (::close(fd) != 0) goed = false;

@@ -4,23 +4,32 @@
 #include <cstdio>
 #include <ctime>
 
+#include "base/catalogue.h"
 #include "base/user_interface.h"
 #include "core/text_utils.h"
-#include "base/catalogue.h"
 
 namespace morvask {
 
 std::string* RProjectgegevens::VoertuigtypeNaam(char letter) {
   switch (letter) {
-    case 'a': return &VehTypea;
-    case 'l': return &VehTypel;
-    case 'm': return &VehTypem;
-    case 'z': return &VehTypez;
-    case 'b': return &VehTypeb;
-    case 'o': return &VehTypeo;
-    case 'u': return &VehTypeu;
-    case 'r': return &VehTyper;
-    default: return nullptr;
+    case 'a':
+      return &VehTypea;
+    case 'l':
+      return &VehTypel;
+    case 'm':
+      return &VehTypem;
+    case 'z':
+      return &VehTypez;
+    case 'b':
+      return &VehTypeb;
+    case 'o':
+      return &VehTypeo;
+    case 'u':
+      return &VehTypeu;
+    case 'r':
+      return &VehTyper;
+    default:
+      return nullptr;
   }
 }
 

@@ -13,7 +13,7 @@ namespace morvask {
 class Catalogus;
 class Gebruikersinterface;
 
-inline constexpr const char* Bestandsversie = "320";        // written as the project file's FileVersion
+inline constexpr const char* Bestandsversie = "320";  // written as the project file's FileVersion
 inline constexpr int BestandsversieGetal = 320;
 inline constexpr const char* VersieZonderVoertuigtypen = "200";  // legacy files without a type column
 inline constexpr const char* Projectextensie = ".mpr";
@@ -67,13 +67,13 @@ struct RRegistratie {
 
 struct Project {
   RProjectgegevens Gegevens;
-  std::vector<RWaarnemingspost> Postlijst;        // ascending by Postcode at all times
-  std::vector<RWaarnemingspost> Werkpostlijst;    // scratch space of the list operations
-  std::vector<std::string> Doorrijtijdentabel;    // one line per ordered pair of posts
-  std::vector<RRegistratie> Registratielijst;     // in file order
-  std::vector<RRegistratie> Werkregistratielijst; // scratch space while a post changes
-  std::vector<std::string> Aantekeningen;         // the notes
-  std::string Projectbestandsnaam;                // full path without extension
+  std::vector<RWaarnemingspost> Postlijst;         // ascending by Postcode at all times
+  std::vector<RWaarnemingspost> Werkpostlijst;     // scratch space of the list operations
+  std::vector<std::string> Doorrijtijdentabel;     // one line per ordered pair of posts
+  std::vector<RRegistratie> Registratielijst;      // in file order
+  std::vector<RRegistratie> Werkregistratielijst;  // scratch space while a post changes
+  std::vector<std::string> Aantekeningen;          // the notes
+  std::string Projectbestandsnaam;                 // full path without extension
 
   // Appends a post (the caller keeps the list sorted) or a registration (flags cleared).
   void PostToevoegen(std::string_view postcode, std::string_view omschrijving);

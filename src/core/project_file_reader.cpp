@@ -26,7 +26,7 @@ constexpr std::string_view KopKentekens = "[**License numbers**]";
 constexpr std::string_view KopAantekeningen = "[**Notes**]";
 
 constexpr std::array<std::string_view, 5> Sectiekoppen = {KopAlgemeen, KopPosten, KopDoorrijtijden, KopKentekens,
-                                                           KopAantekeningen};
+                                                          KopAantekeningen};
 
 bool BegintMetKop(std::string_view regel) { return regel.substr(0, 3) == "[**"; }
 
@@ -186,8 +186,7 @@ void OudFormaatLezen(Context& ctx, const std::vector<std::string_view>& regels, 
   p.Projectbestandsnaam = ZonderExtensie(bestandsnaam);
   if (zoek("[Projectgegevens]") && i < n) p.Gegevens.Projectomschrijving = regels[i++];
   if (zoek("[Waarnemingsposten]")) lees("[Doorrijtijden]", [&](std::string_view r) { PostUitRegel(p, r); });
-  if (zoek("[Doorrijtijden]"))
-    lees("[Kentekens]", [&](std::string_view r) { p.Doorrijtijdentabel.emplace_back(r); });
+  if (zoek("[Doorrijtijden]")) lees("[Kentekens]", [&](std::string_view r) { p.Doorrijtijdentabel.emplace_back(r); });
   if (zoek("[Kentekens]"))
     lees("[Opmerkingen van gebruiker]", [&](std::string_view r) {
       if (zonderTypen)

@@ -90,7 +90,6 @@ bool IsRegelVanPaar(std::string_view regel, std::string_view van, std::string_vi
   return HerkomstVanRegel(regel) == van && BestemmingVanRegel(regel) == naar;
 }
 
-
 std::optional<int> MinimumVan(std::string_view regel) {
   const std::string veld = Bijsnijden(Deel(regel, 20, 4));
   if (veld.empty()) return 0;
@@ -219,11 +218,16 @@ class SleutelSchrijver {
 // intermediate direction 2, outbound cordon; anything else after them.
 char RoutevolgordeCijfer(char zesdeTeken) {
   switch (zesdeTeken) {
-    case 'i': return '1';
-    case '1': return '2';
-    case '2': return '3';
-    case 'u': return '4';
-    default: return '5';
+    case 'i':
+      return '1';
+    case '1':
+      return '2';
+    case '2':
+      return '3';
+    case 'u':
+      return '4';
+    default:
+      return '5';
   }
 }
 

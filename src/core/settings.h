@@ -9,11 +9,11 @@
 namespace morvask {
 
 struct RProgrammaInstellingen {
-  std::string Projectdirectory;                        // empty = no preference
+  std::string Projectdirectory;  // empty = no preference
   bool ProjectgegevensWeergevenNaOpenen = true;
   std::uint16_t IntensiteitenInterval = 15;
   std::uint8_t RapportTabelLettertypeGrootte = 8;
-  std::string EenHorzTeken = "\x97";                   // one byte: the em dash of Windows-1252
+  std::string EenHorzTeken = "\x97";  // one byte: the em dash of Windows-1252
   bool RapportInformatieOverInhoudWeergeven = true;
   bool RapportAfkortingOmschrijvingWeergeven = true;
   std::string ExterneEditor = "xdg-open";

@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/folders.h"
+#include "base/catalogue.h"
 #include "base/messages.h"
 #include "core/files.h"
+#include "core/folders.h"
 #include "core/settings.h"
 #include "core/text_utils.h"
-#include "base/catalogue.h"
 
 namespace morvask {
 

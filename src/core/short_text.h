@@ -21,9 +21,18 @@ class KorteTekst {
   KorteTekst(const char* s) { assign(std::string_view(s)); }
   KorteTekst(const std::string& s) { assign(s); }
 
-  KorteTekst& operator=(std::string_view s) { assign(s); return *this; }
-  KorteTekst& operator=(const char* s) { assign(std::string_view(s)); return *this; }
-  KorteTekst& operator=(const std::string& s) { assign(s); return *this; }
+  KorteTekst& operator=(std::string_view s) {
+    assign(s);
+    return *this;
+  }
+  KorteTekst& operator=(const char* s) {
+    assign(std::string_view(s));
+    return *this;
+  }
+  KorteTekst& operator=(const std::string& s) {
+    assign(s);
+    return *this;
+  }
 
   static constexpr std::size_t capaciteit() { return N; }
   std::size_t size() const { return len_; }

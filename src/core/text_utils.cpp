@@ -5,8 +5,7 @@
 
 namespace morvask {
 
-std::string TekstUitlijnen(std::string_view uitlijning, std::string_view tekst, std::string_view vulling,
-                           int breedte) {
+std::string TekstUitlijnen(std::string_view uitlijning, std::string_view tekst, std::string_view vulling, int breedte) {
   if (breedte < 0) breedte = 0;
   const std::size_t b = static_cast<std::size_t>(breedte);
   if (tekst.size() > b) tekst = tekst.substr(0, b);

@@ -11,8 +11,7 @@ namespace morvask {
 // bytes; "L" appends the fill (width - length) times, "R" puts it in front, "F" repeats the
 // text width times; an empty fill counts as one space; a width of 1 keeps only the first
 // byte of the result; any other alignment gives an empty text.
-std::string TekstUitlijnen(std::string_view uitlijning, std::string_view tekst, std::string_view vulling,
-                           int breedte);
+std::string TekstUitlijnen(std::string_view uitlijning, std::string_view tekst, std::string_view vulling, int breedte);
 
 // Reverses the order of the lines.
 void LijstOmkeren(std::vector<std::string>& regels);

@@ -6,10 +6,10 @@ namespace morvask {
 namespace {
 
 // Code points of the bytes 0x80..0x9F; 0 where the code page has no character.
-constexpr std::array<char32_t, 32> kHoog = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr std::array<char32_t, 32> kHoog = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                            0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 void Utf8Toevoegen(std::string& uit, char32_t c) {
   if (c < 0x80) {
@@ -46,7 +46,10 @@ std::string Win1252NaarUtf8(std::string_view tekst) {
       uit += static_cast<char>(b);
     } else if (b < 0xA0) {
       const char32_t c = kHoog[b - 0x80];
-      if (c == 0) uit += '?'; else Utf8Toevoegen(uit, c);
+      if (c == 0)
+        uit += '?';
+      else
+        Utf8Toevoegen(uit, c);
     } else {
       Utf8Toevoegen(uit, b);
     }
@@ -67,21 +70,43 @@ std::string Utf8NaarWin1252(std::string_view tekst) {
   };
   while (i < n) {
     const unsigned char b = static_cast<unsigned char>(tekst[i]);
-    if (b < 0x80) { uit += static_cast<char>(b); ++i; continue; }
+    if (b < 0x80) {
+      uit += static_cast<char>(b);
+      ++i;
+      continue;
+    }
     std::size_t volg = 0;
     char32_t c = 0;
-    if ((b & 0xE0) == 0xC0) { volg = 1; c = b & 0x1F; }
-    else if ((b & 0xF0) == 0xE0) { volg = 2; c = b & 0x0F; }
-    else if ((b & 0xF8) == 0xF0) { volg = 3; c = b & 0x07; }
-    else { ongeldig(); continue; }
-    if (i + volg >= n) { ongeldig(); continue; }
+    if ((b & 0xE0) == 0xC0) {
+      volg = 1;
+      c = b & 0x1F;
+    } else if ((b & 0xF0) == 0xE0) {
+      volg = 2;
+      c = b & 0x0F;
+    } else if ((b & 0xF8) == 0xF0) {
+      volg = 3;
+      c = b & 0x07;
+    } else {
+      ongeldig();
+      continue;
+    }
+    if (i + volg >= n) {
+      ongeldig();
+      continue;
+    }
     bool goed = true;
     for (std::size_t k = 1; k <= volg; ++k) {
       const unsigned char v = static_cast<unsigned char>(tekst[i + k]);
-      if ((v & 0xC0) != 0x80) { goed = false; break; }
+      if ((v & 0xC0) != 0x80) {
+        goed = false;
+        break;
+      }
       c = (c << 6) | (v & 0x3F);
     }
-    if (!goed) { ongeldig(); continue; }
+    if (!goed) {
+      ongeldig();
+      continue;
+    }
     // An overlong form (a character in more bytes than it needs) is malformed too; taking it
     // would let a "/" or a NUL byte in under another guise.
     static constexpr char32_t kKleinste[] = {0, 0x80, 0x800, 0x10000};

@@ -1,11 +1,11 @@
 #include "language/language_file.h"
 
+#include "base/catalogue.h"
 #include "base/context.h"
 #include "core/files.h"
 #include "core/settings.h"
 #include "core/text_utils.h"
 #include "core/win1252.h"
-#include "base/catalogue.h"
 
 namespace morvask {
 

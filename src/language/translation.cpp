@@ -3,12 +3,12 @@
 #include <map>
 #include <optional>
 
+#include "base/catalogue.h"
 #include "base/context.h"
 #include "base/messages.h"
 #include "core/files.h"
 #include "core/text_utils.h"
 #include "core/win1252.h"
-#include "base/catalogue.h"
 #include "language/language_file.h"
 
 namespace morvask {
@@ -62,19 +62,32 @@ void VertaalScherm(RScherm& scherm, const Taalbestand& bestand) {
 
 const std::vector<std::string>& TeVertalenSchermen() {
   static const std::vector<std::string> namen = {
-      "HoofdForm",        "OpstartInfoForm",
-      "AantekeningenForm", "AfdrukkenForm1",
-      "BewerkenDialogForm", "DoorrijtijdenMatrixForm",
-      "DTMatrixBewerkenForm1", "ExportForm",
-      "GaugeForm1",       "GoToForm",
-      "ImporterenForm",   "InstellingenForm1",
-      "KentekensbestandControlerenForm", "KentekensBewerkenForm1",
-      "KentekensInvoerenForm1", "KentekensNaarIntervalInstellenForm1",
-      "KordonpuntNamenForm", "MatchReportForm",
-      "MatchTotalForm",   "OpInternetForm",
-      "PrintPreviewForm", "ProjectgegevensForm1",
-      "RapportOpmaakForm", "RekentijdForm",
-      "TijdenKentekensWijzigenForm", "VehTypesForm",
+      "HoofdForm",
+      "OpstartInfoForm",
+      "AantekeningenForm",
+      "AfdrukkenForm1",
+      "BewerkenDialogForm",
+      "DoorrijtijdenMatrixForm",
+      "DTMatrixBewerkenForm1",
+      "ExportForm",
+      "GaugeForm1",
+      "GoToForm",
+      "ImporterenForm",
+      "InstellingenForm1",
+      "KentekensbestandControlerenForm",
+      "KentekensBewerkenForm1",
+      "KentekensInvoerenForm1",
+      "KentekensNaarIntervalInstellenForm1",
+      "KordonpuntNamenForm",
+      "MatchReportForm",
+      "MatchTotalForm",
+      "OpInternetForm",
+      "PrintPreviewForm",
+      "ProjectgegevensForm1",
+      "RapportOpmaakForm",
+      "RekentijdForm",
+      "TijdenKentekensWijzigenForm",
+      "VehTypesForm",
       "WnpForm",
   };
   return namen;
@@ -182,8 +195,8 @@ std::vector<Blok> Blokken(const std::vector<std::string>& regels) {
 
 }  // namespace
 
-bool SchrijfTaalsjabloon(const std::vector<RScherm>& schermen, const std::string& bestandsnaam,
-                         Gebruikersinterface& ui, const Catalogus& cat) {
+bool SchrijfTaalsjabloon(const std::vector<RScherm>& schermen, const std::string& bestandsnaam, Gebruikersinterface& ui,
+                         const Catalogus& cat) {
   TaalbestandCodering codering = TaalbestandCodering::Win1252;
   std::vector<std::string> bestaand;
   if (BestandBestaat(bestandsnaam)) {

@@ -33,8 +33,8 @@ struct ROnderdeel {
 };
 
 struct RScherm {
-  std::string Naam;     // the window name, "HoofdForm": the section of the language file
-  std::string Caption;  // the window's title
+  std::string Naam;                    // the window name, "HoofdForm": the section of the language file
+  std::string Caption;                 // the window's title
   std::vector<ROnderdeel> Onderdelen;  // in the window's component order
 };
 
@@ -52,10 +52,10 @@ void VertaalScherm(RScherm& scherm, const Taalbestand& bestand);
 const std::vector<std::string>& TeVertalenSchermen();
 
 // The component names of the texts the program composes itself.
-inline constexpr const char* OpInternetMenuNaam = "ntOpInternet1";        // HoofdForm's web-link menu item
-inline constexpr const char* OpInternetKnopNaam = "ntOpInternetKnop";     // its tool button (hint)
-inline constexpr const char* OpInternetSchermNaam = "OpInternetForm";     // the web-link window (title)
-inline constexpr const char* LeesMijMenuNaam = "ntLeesMijtxt1";           // HoofdForm's read-me menu item
+inline constexpr const char* OpInternetMenuNaam = "ntOpInternet1";     // HoofdForm's web-link menu item
+inline constexpr const char* OpInternetKnopNaam = "ntOpInternetKnop";  // its tool button (hint)
+inline constexpr const char* OpInternetSchermNaam = "OpInternetForm";  // the web-link window (title)
+inline constexpr const char* LeesMijMenuNaam = "ntLeesMijtxt1";        // HoofdForm's read-me menu item
 
 struct OverigeTeksten {
   std::string OpInternet;  // AA00181 with the organisation name
@@ -71,8 +71,7 @@ OverigeTeksten UitvoerenOverigeVertaalprocedures(std::vector<RScherm>& schermen,
 // language file exists, every window of TeVertalenSchermen found in the list (by name) is
 // translated, in that order. Windows not in that list are left alone. True when a language
 // file was applied.
-bool VertaalSchermen(Context& ctx, std::vector<RScherm>& schermen, std::string_view taal,
-                     std::string_view organisatie);
+bool VertaalSchermen(Context& ctx, std::vector<RScherm>& schermen, std::string_view taal, std::string_view organisatie);
 
 // The entries of the template for the given windows, in order: one section per window.
 std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>> TaalsjabloonSecties(
@@ -83,7 +82,7 @@ std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::strin
 // written. The file keeps a UTF-8 byte-order mark when it had one (UTF-16 files become UTF-8
 // with a mark); a new file is written in Windows-1252. On failure shows "Kan bestand \"%s\"
 // niet opslaan. ..." and returns false.
-bool SchrijfTaalsjabloon(const std::vector<RScherm>& schermen, const std::string& bestandsnaam,
-                         Gebruikersinterface& ui, const Catalogus& cat);
+bool SchrijfTaalsjabloon(const std::vector<RScherm>& schermen, const std::string& bestandsnaam, Gebruikersinterface& ui,
+                         const Catalogus& cat);
 
 }  // namespace morvask

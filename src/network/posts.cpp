@@ -164,7 +164,9 @@ bool PostVerwijderen(Context& ctx, std::optional<std::size_t> geselecteerd) {
   return true;
 }
 
-std::string PostlijstRegel(const RWaarnemingspost& post) { return post.Postcode.str() + "  " + post.Omschrijving.str(); }
+std::string PostlijstRegel(const RWaarnemingspost& post) {
+  return post.Postcode.str() + "  " + post.Omschrijving.str();
+}
 
 std::vector<std::string> PostlijstVernieuwen(Project& project) {
   PostlijstSorteren(project);

@@ -23,9 +23,7 @@ long long CelGetal(std::string_view cel) {
   return ProbeerGetal(Bijsnijden(cel), v) ? v : 0;
 }
 
-std::string Begrensd(long long waarde) {
-  return std::to_string(std::clamp<long long>(waarde, 0, MaximaleDoorrijtijd));
-}
+std::string Begrensd(long long waarde) { return std::to_string(std::clamp<long long>(waarde, 0, MaximaleDoorrijtijd)); }
 
 }  // namespace
 

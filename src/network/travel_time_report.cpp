@@ -38,7 +38,8 @@ Matrices MatricesVullen(const Project& project) {
   }
   // The first line of each pair.
   std::unordered_map<std::string, const std::string*> regels;
-  for (const std::string& regel : project.Doorrijtijdentabel) regels.emplace(Paar(Deel(regel, 1, 6), Deel(regel, 8, 6)), &regel);
+  for (const std::string& regel : project.Doorrijtijdentabel)
+    regels.emplace(Paar(Deel(regel, 1, 6), Deel(regel, 8, 6)), &regel);
 
   for (const std::string& van : m.herkomsten) {
     std::vector<std::string> minimum, maximum;

@@ -72,8 +72,7 @@ std::string CsvVeld(std::string_view regel, int n, std::string_view scheidingste
   }
   const std::size_t p = splitsen ? rest.find(scheidingsteken) : std::string_view::npos;
   std::string veld = Bijsnijden(rest.substr(0, p));
-  if (!veldmarkering.empty() && std::string_view(veld).starts_with(veldmarkering))
-    veld.erase(0, veldmarkering.size());
+  if (!veldmarkering.empty() && std::string_view(veld).starts_with(veldmarkering)) veld.erase(0, veldmarkering.size());
   if (!veldmarkering.empty() && std::string_view(veld).ends_with(veldmarkering))
     veld.erase(veld.size() - veldmarkering.size());
   return veld;

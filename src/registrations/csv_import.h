@@ -21,9 +21,9 @@ inline constexpr std::size_t CsvKortsteRegel = 11;
 
 // The fields of the window.
 struct RCsvImportVelden {
-  std::string Bestand;               // "CSV-import van &bestand:"; empty: nothing to import
-  std::string Scheidingsteken = ";"; // "Scheidingsteken &velden:"; empty: no line is split
-  std::string Veldmarkering = "\"";  // "Teken veldmar&kering:"; empty: fields have no quotes
+  std::string Bestand;                // "CSV-import van &bestand:"; empty: nothing to import
+  std::string Scheidingsteken = ";";  // "Scheidingsteken &velden:"; empty: no line is split
+  std::string Veldmarkering = "\"";   // "Teken veldmar&kering:"; empty: fields have no quotes
 };
 
 // Field n (1..4) of a line: the text after the (n-1)th separator up to the next one, trimmed

@@ -26,8 +26,8 @@ struct RZoekopties {
 struct RZoekstatus {
   std::string Zoektekst;
   std::string Vervangtekst;
-  std::vector<std::string> Zoekgeschiedenis;    // most recent first
-  std::vector<std::string> Vervanggeschiedenis; // most recent first
+  std::vector<std::string> Zoekgeschiedenis;     // most recent first
+  std::vector<std::string> Vervanggeschiedenis;  // most recent first
   RZoekopties Opties;
 };
 
@@ -40,8 +40,8 @@ void GeschiedenisBijwerken(std::vector<std::string>& geschiedenis, const std::st
 struct RZoekdialoog {
   std::string Zoektekst;
   std::vector<std::string> Zoekgeschiedenis;
-  std::string Vervangtekst;                     // the replace dialog only
-  std::vector<std::string> Vervanggeschiedenis; // the replace dialog only
+  std::string Vervangtekst;                      // the replace dialog only
+  std::vector<std::string> Vervanggeschiedenis;  // the replace dialog only
   RZoekopties Opties;
 };
 
@@ -51,19 +51,19 @@ RZoekdialoog ZoekdialoogVullen(const RZoekstatus& status);
 struct RZoekopdracht {
   std::string Zoektekst;
   std::string Vervangtekst;
-  bool Vervangen = false;       // replace every match, asking for each
+  bool Vervangen = false;  // replace every match, asking for each
   bool Achteruit = false;
   bool Hoofdlettergevoelig = false;
   bool HeleWoorden = false;
   bool AlleenSelectie = false;
-  bool GeheleTekst = false;     // search the entire text (the search-from-caret flag is off)
+  bool GeheleTekst = false;  // search the entire text (the search-from-caret flag is off)
   bool RegulierOpdracht = false;
 };
 
 struct RZoekbevestiging {
   RZoekstatus status;
-  bool vanafCursor = true;               // the editor's search-from-caret flag afterwards
-  std::optional<RZoekopdracht> opdracht; // the search to run now, if any
+  bool vanafCursor = true;                // the editor's search-from-caret flag afterwards
+  std::optional<RZoekopdracht> opdracht;  // the search to run now, if any
 };
 
 // A search or replace dialog confirmed: its options, texts and histories become the search

@@ -16,8 +16,8 @@ namespace morvask {
 
 // The dialog's choices, kept for the whole run.
 struct RBewerkenKeuze {
-  bool InterneEditor = false;   // "&Interne editor"; otherwise "&Externe editor:" (checked initially)
-  std::string Editor;           // the editor program field, loaded from and saved to ExterneEditor
+  bool InterneEditor = false;  // "&Interne editor"; otherwise "&Externe editor:" (checked initially)
+  std::string Editor;          // the editor program field, loaded from and saved to ExterneEditor
   // "" writes in the present order ("Gesorteerd als &laatste keer"); "PTK", "KTP", "TPK" or
   // "VPT" sorts the registrations first.
   std::string Sorteervolgorde;

@@ -23,11 +23,16 @@ bool IsGeldigeUtf8(std::string_view tekst) {
   while (i < tekst.size()) {
     const auto b = static_cast<unsigned char>(tekst[i]);
     std::size_t volg = 0;
-    if (b < 0x80) volg = 0;
-    else if (b >= 0xC2 && b <= 0xDF) volg = 1;
-    else if ((b & 0xF0) == 0xE0) volg = 2;
-    else if (b >= 0xF0 && b <= 0xF4) volg = 3;
-    else return false;
+    if (b < 0x80)
+      volg = 0;
+    else if (b >= 0xC2 && b <= 0xDF)
+      volg = 1;
+    else if ((b & 0xF0) == 0xE0)
+      volg = 2;
+    else if (b >= 0xF0 && b <= 0xF4)
+      volg = 3;
+    else
+      return false;
     if (tekst.size() - i <= volg) return false;
     for (std::size_t k = 1; k <= volg; ++k)
       if ((static_cast<unsigned char>(tekst[i + k]) & 0xC0) != 0x80) return false;
@@ -43,9 +48,7 @@ void BestandVerwijderen(const std::string& bestand) {
 
 }  // namespace
 
-std::string TijdelijkRegistratiebestand(const Mappen& mappen) {
-  return mappen.Tijdelijk + Programmanaam + ".txt";
-}
+std::string TijdelijkRegistratiebestand(const Mappen& mappen) { return mappen.Tijdelijk + Programmanaam + ".txt"; }
 
 bool KentekensNaarTempbestandSchrijvenOmTeGaanBewerken(Context& ctx) {
   const std::string bestand = TijdelijkRegistratiebestand(ctx.mappen);
@@ -71,8 +74,7 @@ bool BestandLaden(Context& ctx, REditortekst& editor) {
   ctx.ui.BezigCursor(true);
   editor.Regels.clear();
   const std::string bestand = TijdelijkRegistratiebestand(ctx.mappen);
-  const std::optional<std::string> inhoud =
-      BestandBestaat(bestand) ? BestandLezen(bestand) : std::nullopt;
+  const std::optional<std::string> inhoud = BestandBestaat(bestand) ? BestandLezen(bestand) : std::nullopt;
   if (inhoud) {
     editor.Regels = RegistratietekstDecoderen(*inhoud);
     BestandVerwijderen(bestand);
@@ -106,8 +108,8 @@ namespace {
 // "Bestand opslaan?": mrJa to save, mrNee not to save, anything else to cancel.
 int OpslaanVragen(Context& ctx) {
   const Catalogus& cat = ctx.catalogus;
-  return ctx.ui.VraagJaNeeAnnuleren(Programmanaam, cat["AA00194"], cat["AA00045"], skJa, cat["ZB00013"],
-                                    cat["ZB00012"], cat["ZB00011"]);
+  return ctx.ui.VraagJaNeeAnnuleren(Programmanaam, cat["AA00194"], cat["AA00045"], skJa, cat["ZB00013"], cat["ZB00012"],
+                                    cat["ZB00011"]);
 }
 
 }  // namespace

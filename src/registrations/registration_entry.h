@@ -35,7 +35,6 @@ struct RInvoerToestand {
 // 0000.
 std::vector<std::string> Tijdsuggesties(int waarnemingsinterval);
 
-
 // What the window shows when it opens: the post codes in list order, the wildcard and missed-
 // plate characters, and the vehicle-type captions "&a : " + name ... "&r : " + name.
 struct RInvoerscherm {

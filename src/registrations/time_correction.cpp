@@ -30,9 +30,7 @@ std::vector<std::string> TijdenWijzigenPosten(const Project& project) {
   return codes;
 }
 
-bool TijdenWijzigenMogelijk(const RTijdenWijzigenVelden& velden) {
-  return !velden.Post.empty() && velden.Minuten != 0;
-}
+bool TijdenWijzigenMogelijk(const RTijdenWijzigenVelden& velden) { return !velden.Post.empty() && velden.Minuten != 0; }
 
 std::optional<std::string> TijdVerschuiven(std::string_view tijd, int minuten) {
   if (!VierCijfers(tijd)) return std::nullopt;

@@ -4,9 +4,9 @@
 #include <iterator>
 #include <utility>
 
+#include "base/catalogue.h"
 #include "core/settings.h"
 #include "core/text_utils.h"
-#include "base/catalogue.h"
 
 namespace morvask {
 
@@ -62,7 +62,8 @@ std::vector<std::string> RapportTabel::Weergave() const {
   for (int rij = 0; rij < rijen_; ++rij) {
     std::string regel;
     regel.reserve(static_cast<std::size_t>(kolommen_) * RapportKolombreedte);
-    for (int kolom = 0; kolom < kolommen_; ++kolom) regel += TekstUitlijnen("R", Cel(kolom, rij), " ", RapportKolombreedte);
+    for (int kolom = 0; kolom < kolommen_; ++kolom)
+      regel += TekstUitlijnen("R", Cel(kolom, rij), " ", RapportKolombreedte);
     regels.push_back(std::move(regel));
   }
   return regels;

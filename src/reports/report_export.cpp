@@ -1,8 +1,8 @@
 #include "reports/report_export.h"
 
+#include "base/catalogue.h"
 #include "base/messages.h"
 #include "core/files.h"
-#include "base/catalogue.h"
 
 namespace morvask {
 
@@ -14,7 +14,8 @@ std::string_view Exportextensie(Exportformaat formaat) { return formaat == Expor
 
 std::string VoorgesteldeExportnaam(std::string_view caption, Exportformaat formaat) {
   const std::size_t dubbelepunt = caption.find(':');
-  const std::string_view naam = dubbelepunt == std::string_view::npos ? std::string_view() : caption.substr(0, dubbelepunt);
+  const std::string_view naam =
+      dubbelepunt == std::string_view::npos ? std::string_view() : caption.substr(0, dubbelepunt);
   return std::string(naam) + std::string(Exportextensie(formaat));
 }
 
@@ -55,8 +56,8 @@ bool RapportExporterenNaarGekozenBestand(const Rapport& rapport, std::string_vie
                                          Gebruikersinterface& ui, const Catalogus& catalogus) {
   const Exportformaat geldig = GeldigExportformaat(rapport, formaat);
   const std::string naam = ExportnaamMetExtensie(gekozenNaam, geldig);
-  if (BestandBestaat(naam) && !VraagBevestiging(ui, catalogus, catalogus["AA00195"], catalogus.Vul("AA00032", {naam}),
-                                                "ZB00016", "ZB00017"))
+  if (BestandBestaat(naam) &&
+      !VraagBevestiging(ui, catalogus, catalogus["AA00195"], catalogus.Vul("AA00032", {naam}), "ZB00016", "ZB00017"))
     return false;
   return RapportExporteren(rapport, naam, geldig, ui, catalogus);
 }

@@ -17,8 +17,8 @@ void BovensteGedeelteRapport(RapportBuffer& buffer, const Context& ctx) {
   const RProjectgegevens& g = ctx.project.Gegevens;
   buffer.LeegMaken();
   const std::string titel = RapportTitelregel();
-  const std::size_t breedte = std::max({titel.size(), g.ProjectRapporttekst1.size(), g.ProjectRapporttekst2.size(),
-                                        g.Projectomschrijving.size()});
+  const std::size_t breedte = std::max(
+      {titel.size(), g.ProjectRapporttekst1.size(), g.ProjectRapporttekst2.size(), g.Projectomschrijving.size()});
   const std::string lijn = Lijn(ctx.instellingen, static_cast<int>(breedte));
   buffer.RegelToevoegen(lijn);
   buffer.RegelToevoegen(titel);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/project.h"
 #include "base/catalogue.h"
+#include "core/project.h"
 
 namespace morvask {
 

@@ -38,11 +38,11 @@ TEST(Voertuigtypefilter, RoutesByAtLeastOneOrTheMajority) {
   };
   // Selected: a and l.
   const std::vector<Geval> gevallen = {
-      {"aa", true, true},   {"ab", true, false},   {"bb", false, false},  // a route of 2 needs both
-      {"aab", true, true},  {"abb", true, false},  {"bbb", false, false}, // of 3, at least 2
-      {"aabb", true, false}, {"aaab", true, true},                        // of 4, at least 3
-      {"aabbb", true, false}, {"aaabb", true, true},                      // of 5, at least 3
-      {"AL", true, true},                                                 // capitals count as their letter
+      {"aa", true, true},     {"ab", true, false},   {"bb", false, false},   // a route of 2 needs both
+      {"aab", true, true},    {"abb", true, false},  {"bbb", false, false},  // of 3, at least 2
+      {"aabb", true, false},  {"aaab", true, true},                          // of 4, at least 3
+      {"aabbb", true, false}, {"aaabb", true, true},                         // of 5, at least 3
+      {"AL", true, true},                                                    // capitals count as their letter
   };
   for (const Geval& g : gevallen) {
     const std::string r = RouteVanTypen(g.typen);
@@ -62,17 +62,25 @@ TEST(Voertuigtypefilter, PairAndNonRouteLines) {
     bool meerderheid, verwacht;
   };
   const std::vector<Geval> gevallen = {
-      {ab, 1, "a", false, true},  {ab, 1, "a", true, false},  {aa, 1, "a", true, true},
-      {bb, 1, "a", false, false}, {bb, 1, "almzbour", true, true},
+      {ab, 1, "a", false, true},
+      {ab, 1, "a", true, false},
+      {aa, 1, "a", true, true},
+      {bb, 1, "a", false, false},
+      {bb, 1, "almzbour", true, true},
       // Headings and empty lines always pass, even with every type off.
-      {"", 1, "", false, true}, {"Iteration 3: WithWildcards)", 1, "", true, true},
+      {"", 1, "", false, true},
+      {"Iteration 3: WithWildcards)", 1, "", true, true},
       {"iTeRaTiOn", 1, "", false, true},
       // A line too short for the second type has only its first.
-      {"001-ki 0815 a", 1, "a", false, true}, {"001-ki 0815 a", 1, "a", true, false},
-      {"001-ki 0815 a 12ABC3", 2, "a", false, true}, {"001-ki 0815 a 12ABC3", 2, "a", true, true},
-      {"001-ki 0815 x 12ABC3", 2, "almzbour", false, false}, {"001-ki 0815", 2, "almzbour", false, false},
+      {"001-ki 0815 a", 1, "a", false, true},
+      {"001-ki 0815 a", 1, "a", true, false},
+      {"001-ki 0815 a 12ABC3", 2, "a", false, true},
+      {"001-ki 0815 a 12ABC3", 2, "a", true, true},
+      {"001-ki 0815 x 12ABC3", 2, "almzbour", false, false},
+      {"001-ki 0815", 2, "almzbour", false, false},
       // All types off: nothing but headings passes.
-      {ab, 1, "", false, false}, {"001-ki 0815 a 12ABC3", 2, "", false, false},
+      {ab, 1, "", false, false},
+      {"001-ki 0815 a 12ABC3", 2, "", false, false},
       {RouteVanTypen("aa"), 3, "", false, false},
       // A line without any "ß" has no registrations.
       {"001-ki 002-ku ", 3, "almzbour", false, false},
@@ -100,16 +108,12 @@ TEST(Vergelijkingslijsten, HeadingsAreRewrittenAndListsFiltered) {
   Catalogus cat;
   const RVergelijkingslijsten l = VergelijkingslijstenVullen(MatchbestandUitTekst(m.Tekst()), Keuze("a", false), cat);
   EXPECT_EQ(l.Vergelijkingscontrole,
-            (std::vector<std::string>{"Iteration 1: zoeken van exact gelijke kentekens",
-                                      "",
-                                      Paar("001-ki", "0815", 'a', "002-ku", "0825", 'b', 10),
-                                      "",
-                                      "Iteration 2: vergelijking met ontbrekende karakters (wildcards)",
-                                      "",
+            (std::vector<std::string>{"Iteration 1: zoeken van exact gelijke kentekens", "",
+                                      Paar("001-ki", "0815", 'a', "002-ku", "0825", 'b', 10), "",
+                                      "Iteration 2: vergelijking met ontbrekende karakters (wildcards)", "",
                                       "Iteration 9: vergelijking met verwisselde karakters",
                                       "Iteration 12:vergelijking met verschillende karakters",
-                                      "ITERATION 13:vergelijking met verschillende karakters",
-                                      ""}));
+                                      "ITERATION 13:vergelijking met verschillende karakters", ""}));
   EXPECT_EQ(l.Routes, (std::vector<std::string>{RouteVanTypen("ab")}));
   EXPECT_EQ(l.NietRoutes, (std::vector<std::string>{"001-ki 0800 a X", "002-ku 0801 a Z"}));
   // The descriptions follow the catalogue.
@@ -118,8 +122,9 @@ TEST(Vergelijkingslijsten, HeadingsAreRewrittenAndListsFiltered) {
 }
 
 TEST(Routeregels, CutAtTheirPositions) {
-  const std::string r = Route({"001-ki", "003-t1", "002-ku"},
-                              {Waarneming("0815", 'a', "AB"), Waarneming("0820", 'a', "AB"), Waarneming("0831", 'a', "AB")});
+  const std::string r =
+      Route({"001-ki", "003-t1", "002-ku"},
+            {Waarneming("0815", 'a', "AB"), Waarneming("0820", 'a', "AB"), Waarneming("0831", 'a', "AB")});
   EXPECT_EQ(RoutePostdeel(r), "001-ki 003-t1 002-ku ");
   EXPECT_EQ(AantalRoutePosten(r), 3u);
   EXPECT_EQ(RouteEerstePost(r), "001-ki");
@@ -127,7 +132,8 @@ TEST(Routeregels, CutAtTheirPositions) {
   EXPECT_EQ(RouteEersteTijd(r), "0815");
   EXPECT_EQ(RouteLaatsteTijd(r), "0831");
   // Damaged lines give empty fields rather than reading outside the line.
-  for (const std::string& kapot : {std::string(), ss, "001" + ss, "001-ki" + ss + "08", ss + ei, std::string("x") + ei}) {
+  for (const std::string& kapot :
+       {std::string(), ss, "001" + ss, "001-ki" + ss + "08", ss + ei, std::string("x") + ei}) {
     EXPECT_LE(RouteLaatstePost(kapot).size(), 6u);
     EXPECT_LE(RouteEersteTijd(kapot).size(), 4u);
     EXPECT_TRUE(RouteLaatsteTijd(kapot).empty());
@@ -153,9 +159,21 @@ TEST(Afronden, HalvesGoToTheEvenNumber) {
   struct Geval {
     long long waarde, deler, verwacht;
   };
-  for (const Geval& g : std::vector<Geval>{{25, 2, 12}, {27, 2, 14}, {100, 8, 12}, {300, 8, 38}, {500, 8, 62},
-                                           {1, 3, 0}, {2, 3, 1}, {5, 1, 5}, {0, 7, 0}, {7, 0, 0}, {-25, 2, -12},
-                                           {-27, 2, -14}, {-1, 3, 0}, {-2, 3, -1}, {25, -2, -12}})
+  for (const Geval& g : std::vector<Geval>{{25, 2, 12},
+                                           {27, 2, 14},
+                                           {100, 8, 12},
+                                           {300, 8, 38},
+                                           {500, 8, 62},
+                                           {1, 3, 0},
+                                           {2, 3, 1},
+                                           {5, 1, 5},
+                                           {0, 7, 0},
+                                           {7, 0, 0},
+                                           {-25, 2, -12},
+                                           {-27, 2, -14},
+                                           {-1, 3, 0},
+                                           {-2, 3, -1},
+                                           {25, -2, -12}})
     EXPECT_EQ(AfrondenNaarEven(g.waarde, g.deler), g.verwacht) << g.waarde << "/" << g.deler;
 }
 

@@ -25,7 +25,7 @@ struct RapportOmgeving {
   RapportBuffer buffer;
 
   explicit RapportOmgeving(const std::vector<std::string>& posten = {"001-ki", "001-ku", "002-ki", "002-ku",
-                                                                      "003-t1"}) {
+                                                                     "003-t1"}) {
     project.NieuwProject(catalogus, "Naamloos", "01-01-2024");
     project.Gegevens.ProjectRapporttekst1.clear();
     project.Gegevens.ProjectRapporttekst2.clear();

@@ -24,25 +24,21 @@ TEST(Vergelijkingsinstellingen, EverySettingOffWithTheMajorityRuleAndTheInterrup
   keuze.Meerderheid = true;
   keuze.Aan = {true, false, false, false, false, false, false, false};
   o.project.Gegevens.VehTypea = "Auto";
-  EXPECT_EQ(VergelijkingsinstellingenTekst(s, keuze, o.project.Gegevens, o.catalogus),
-            (Regels{"- Periode: 0005 uur tot 2359 uur.",
-                    "- Zonder correctie onderwaardering doorgaand verkeer bij voor- en/of naloopperiode.",
-                    "- Kentekens vergeleken op 0 karakters.",
-                    "- Verschil tussen grote en kleine karakters.",
-                    "- Vergelijking niet volgens iteratief proces.",
-                    "- Niet vergeleken met gemiste karakters (wildcards).",
-                    "- Kentekens zijn gelijk als ten hoogste 0 naast elkaar staande karakters verwisseld zijn.",
-                    "- Kentekens zijn gelijk als ten hoogste 0 karakter(s) verschillend is (zijn).",
-                    "- Gemiste kentekens niet toegevoegd bij herkomst- en bestemmingsverkeer.",
-                    "- Voertuigtype(n): Auto (a).",
-                    "- Bij de vergelijking van 2 registraties (of meer, als de route uit meer dan 2 registraties bestaat)",
-                    "  dienen beide registraties (of de meeste, als de route uit meer dan 2 registraties bestaat)",
-                    "  van het (de) geselecteerde voertuigtype(n) te zijn.",
-                    "- Tussenposten meegenomen bij vergelijking.",
-                    "- Niet gecontroleerd op blokkades met eerste waarnemingspost in route.",
-                    "",
-                    "Attentie: Kentekenvergelijking afgebroken door gebruiker!",
-                    ""}));
+  EXPECT_EQ(
+      VergelijkingsinstellingenTekst(s, keuze, o.project.Gegevens, o.catalogus),
+      (Regels{"- Periode: 0005 uur tot 2359 uur.",
+              "- Zonder correctie onderwaardering doorgaand verkeer bij voor- en/of naloopperiode.",
+              "- Kentekens vergeleken op 0 karakters.", "- Verschil tussen grote en kleine karakters.",
+              "- Vergelijking niet volgens iteratief proces.", "- Niet vergeleken met gemiste karakters (wildcards).",
+              "- Kentekens zijn gelijk als ten hoogste 0 naast elkaar staande karakters verwisseld zijn.",
+              "- Kentekens zijn gelijk als ten hoogste 0 karakter(s) verschillend is (zijn).",
+              "- Gemiste kentekens niet toegevoegd bij herkomst- en bestemmingsverkeer.",
+              "- Voertuigtype(n): Auto (a).",
+              "- Bij de vergelijking van 2 registraties (of meer, als de route uit meer dan 2 registraties bestaat)",
+              "  dienen beide registraties (of de meeste, als de route uit meer dan 2 registraties bestaat)",
+              "  van het (de) geselecteerde voertuigtype(n) te zijn.", "- Tussenposten meegenomen bij vergelijking.",
+              "- Niet gecontroleerd op blokkades met eerste waarnemingspost in route.", "",
+              "Attentie: Kentekenvergelijking afgebroken door gebruiker!", ""}));
 }
 
 TEST(Vergelijkingsinstellingen, AKeyMissingFromTheFileStartsAtNoForEachReport) {
@@ -64,8 +60,7 @@ TEST(Vergelijkingsinstellingen, AKeyMissingFromTheFileStartsAtNoForEachReport) {
   RVergelijkingsrapportOpties opties;
   opties.Voertuigtypen.Aan = {true, true, true, true, true, true, true, false};
   const Rapport c = o.Maak(tweede, opties);
-  EXPECT_EQ(c.Regels[15],
-            "- Voertuigtype(n): Personenauto (a), Lichte vrachtauto (l), Middelzware vrachtauto (m), ");
+  EXPECT_EQ(c.Regels[15], "- Voertuigtype(n): Personenauto (a), Lichte vrachtauto (l), Middelzware vrachtauto (m), ");
   EXPECT_EQ(c.Regels[16], "  Zware vrachtauto (z), Bestelbus (b), Motor (o), Landbouwvoertuig (u).");
   EXPECT_EQ(c.Regels[17].substr(0, 10), "- Bij de v");
 }
@@ -102,11 +97,8 @@ TEST(Vergelijkingsrapport, ConsistencyQuestionOnlyWhenTheProjectDiffers) {
     bool vraag, rapport;
   };
   const std::vector<Geval> gevallen = {
-      {3, 2, "20", {}, false, true},
-      {3, 2, "", {}, false, true},  // a file without the sum is not checked on it
-      {4, 2, "20", {mrJa}, true, true},
-      {3, 3, "20", {mrNee}, true, false},
-      {3, 2, "21", {mrAnnuleren}, true, false},
+      {3, 2, "20", {}, false, true},    {3, 2, "", {}, false, true},  // a file without the sum is not checked on it
+      {4, 2, "20", {mrJa}, true, true}, {3, 3, "20", {mrNee}, true, false}, {3, 2, "21", {mrAnnuleren}, true, false},
       {3, 2, "21", {}, true, false},  // the default answer does not go on
   };
   for (const Geval& g : gevallen) {

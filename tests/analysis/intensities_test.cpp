@@ -136,10 +136,10 @@ TEST(IntensiteitenVenster, PresetsRoundTheEarliestAndLatestTimes) {
     std::string vanaf, tot, interval;
   };
   const std::vector<Geval> gevallen = {
-      {"0712", "1744", "15", "0700", "1745", "15"}, {"0715", "1745", "15", "0715", "1800", "15"},
-      {"0759", "1759", "15", "0745", "1800", "15"}, {"0746", "2350", "15", "0745", "2359", "15"},
-      {"0729", "1729", "30", "0700", "1730", "30"}, {"0730", "1730", "30", "0730", "1800", "30"},
-      {"0759", "1700", "60", "0700", "1800", "60"}, {"0759", "2300", "60", "0700", "2359", "60"},
+      {"0712", "1744", "15", "0700", "1745", "15"},  {"0715", "1745", "15", "0715", "1800", "15"},
+      {"0759", "1759", "15", "0745", "1800", "15"},  {"0746", "2350", "15", "0745", "2359", "15"},
+      {"0729", "1729", "30", "0700", "1730", "30"},  {"0730", "1730", "30", "0730", "1800", "30"},
+      {"0759", "1700", "60", "0700", "1800", "60"},  {"0759", "2300", "60", "0700", "2359", "60"},
       {"0712", "1744", "max", "0712", "1804", "20"}, {"0712", "1750", "max", "0712", "1810", "20"},
   };
   for (const Geval& g : gevallen) {
@@ -219,7 +219,8 @@ TEST(Intensiteitenrapport, CountsPerPostAndIntervalWithTheTotalUpToTheUntilTime)
   // The CSV starts with a row of quoted separator cells, one per column.
   const std::string csv = RapportAlsCsv(*r);
   EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "\"=======\",\"=======\",\"=======\",\"=======\",\"=======\"");
-  EXPECT_EQ(csv.substr(csv.find("\r\n") + 2, 54), "\"Tijd   \",\"\",\" Waarne\",\"mingspo\",\"st     \"\r\n\"Van  - \",");
+  EXPECT_EQ(csv.substr(csv.find("\r\n") + 2, 54),
+            "\"Tijd   \",\"\",\" Waarne\",\"mingspo\",\"st     \"\r\n\"Van  - \",");
   // Progress: shown with the cancel button and its text, a step per row, closed at the end.
   EXPECT_EQ(o.ui.voortgangTekst, "Tabel met intensiteiten wordt gemaakt...");
   EXPECT_EQ(o.ui.posities, (std::vector<int>{0, 25, 50, 75, 100, 100}));
@@ -268,7 +269,8 @@ TEST(Intensiteitenrapport, SelectionTypesCountMissedPlatesAndMissedCharacters) {
       {1, "almzbour", false, true, true, "Aantal geregistreerde voertuigen per waarnemingspost.", "3"},
       {1, "ab", true, true, true, "Aantal geregistreerde voertuigen per waarnemingspost.", "4"},
       {1, "", true, true, true, "Aantal geregistreerde voertuigen per waarnemingspost.", "0"},
-      {2, "a", true, true, true, "Aantal gemiste kentekens en kentekens met gemiste karakters per waarnemingspost.", "4"},
+      {2, "a", true, true, true, "Aantal gemiste kentekens en kentekens met gemiste karakters per waarnemingspost.",
+       "4"},
       {2, "a", true, true, false, "Aantal gemiste kentekens per waarnemingspost.", "2"},
       {2, "a", true, false, true, "Aantal kentekens met gemiste karakters per waarnemingspost.", "2"},
       {2, "a", true, false, false, "", "0"},
@@ -319,7 +321,7 @@ TEST(Intensiteitenrapport, OnlyMarkedPostsAreReported) {
 TEST(Intensiteitenrapport, ACancelEndsTheRowsAndLeavesTheTotalRowWithoutCounts) {
   KleinProject o;
   o.ui.catalogus = &o.catalogus;
-  o.ui.afbrekenBijPomp = 2;   // the cancel button during the pump after the second row
+  o.ui.afbrekenBijPomp = 2;  // the cancel button during the pump after the second row
   o.ui.antwoorden = {mrJa};  // "Af&breken"
   const RIntensiteitenVenster v = Venster("0700", "0800", "15");
   const auto r = RapportIntensiteiten(o.ctx, v);

@@ -39,11 +39,11 @@ struct MatchInhoud {
   int registraties = 0;
   int posten = 0;
   std::string som = "0";
-  std::vector<std::string> algemeen = {
-      "MiTimeFrom=0700",       "MiTimeUntil=0900",         "MiCorrectionPreAftPeriod=1", "MiNumberChar=6",
-      "MiNoCaseDifference=1",  "MiIterative=1",            "MiWithWildcards=1",          "MiNumberChangedChar=2",
-      "MiNumberDifferentChar=1", "MiWithMissedLicenses=1", "MiNoInsidePosts=0",          "MiCheckBlockFirstPost=1",
-      "MiInterruptByUser=0"};
+  std::vector<std::string> algemeen = {"MiTimeFrom=0700",        "MiTimeUntil=0900",      "MiCorrectionPreAftPeriod=1",
+                                       "MiNumberChar=6",         "MiNoCaseDifference=1",  "MiIterative=1",
+                                       "MiWithWildcards=1",      "MiNumberChangedChar=2", "MiNumberDifferentChar=1",
+                                       "MiWithMissedLicenses=1", "MiNoInsidePosts=0",     "MiCheckBlockFirstPost=1",
+                                       "MiInterruptByUser=0"};
   std::vector<std::string> routes;
   std::vector<std::string> controle = {"Iteration 1: TheSameLicenseNumbers", ""};
   std::vector<std::string> nietRoutes;

@@ -4,8 +4,8 @@
 
 #include "analysis/comparison_lists.h"
 #include "analysis/match_file_reader.h"
-#include "comparison_report_fixture.h"
 #include "base/catalogue.h"
+#include "comparison_report_fixture.h"
 #include "match_file_fixture.h"
 #include "support/temp_folder.h"
 
@@ -53,7 +53,7 @@ TEST(MatchbestandLezen, ReadsTheDescriptionCountsSettingsAndSections) {
   // to the match-check header, the non-routes section up to the end header.
   EXPECT_EQ(Als(b.Routes), (Regels{Voorbeeld().routes[0], ""}));
   EXPECT_EQ(Als(b.Vergelijkingscontrole), (Regels{"Iteration 1: TheSameLicenseNumbers", "",
-                                             Paar("001-ki", "0815", 'a', "002-ku", "0825", 'a', 10), ""}));
+                                                  Paar("001-ki", "0815", 'a', "002-ku", "0825", 'a', 10), ""}));
   EXPECT_EQ(Als(b.NietRoutes), (Regels{"001-ki 0700 b XY12", "002-ku 0859 a *", "", ""}));
 }
 
@@ -76,14 +76,14 @@ TEST(MatchbestandLezen, DamagedFilesGiveDefaultsAndEmptySections) {
        "[**General information**]\r\nprojectnumberofregistrations=12x\r\nMITIMEFROM=0815\r\nMiInterruptByUser=yes\r\n",
        0, 815, false, 0, 0, 0},
       {"yes only for \"1\"", "[**General information**]\r\nMiInterruptByUser=1\r\n", 0, 0, true, 0, 0, 0},
-      {"key after the general section is not read",
-       "[**General information**]\r\n[**Routes**]\r\nMiTimeFrom=0815\r\n", 0, 0, false, 1, 0, 0},
+      {"key after the general section is not read", "[**General information**]\r\n[**Routes**]\r\nMiTimeFrom=0815\r\n",
+       0, 0, false, 1, 0, 0},
       {"truncated inside the routes", goed.substr(0, goed.find("[**Match check**]") - 5), 3000, 700, false, 1, 0, 0},
       {"no match-check section: routes run on to the end",
        "[**Routes**]\r\na\r\n[**Non-routes**]\r\nb\r\n[**End**]\r\n", 0, 0, false, 4, 0, 1},
       {"no end header: non-routes run to the end", "[**Non-routes**]\r\n001-ki 0800 a AB\r\n", 0, 0, false, 0, 0, 1},
-      {"match check ends at any section header", "[**Match check**]\r\nx\r\n[**Whatever**]\r\ny\r\n", 0, 0, false, 0,
-       1, 0},
+      {"match check ends at any section header", "[**Match check**]\r\nx\r\n[**Whatever**]\r\ny\r\n", 0, 0, false, 0, 1,
+       0},
       {"headers must stand alone on their line", "[**Routes**] \r\nx\r\n", 0, 0, false, 0, 0, 0},
   };
   for (const Geval& g : gevallen) {
@@ -127,8 +127,9 @@ TEST(MatchbestandLezen, ReadsAFileAndRefusesAMissingOne) {
 // their lines (the sanitizer build checks each read).
 TEST(MatchbestandLezen, SurvivesThousandsOfMutations) {
   MatchInhoud m = Voorbeeld();
-  m.routes.push_back(Route({"001-ki", "003-t1", "002-ku"},
-                           {Waarneming("0815", 'a', "AB"), Waarneming("0820", 'l', "AB"), Waarneming("0830", 'a', "AB")}));
+  m.routes.push_back(
+      Route({"001-ki", "003-t1", "002-ku"},
+            {Waarneming("0815", 'a', "AB"), Waarneming("0820", 'l', "AB"), Waarneming("0830", 'a', "AB")}));
   m.controle.push_back("");
   m.controle.push_back("Iteration 12: DifferentCharacters");
   m.controle.push_back(Paar("001-ki", "0815", 'a', "003-t1", "0820", 'l', 5, "1v, 1t"));
@@ -145,11 +146,21 @@ TEST(MatchbestandLezen, SurvivesThousandsOfMutations) {
     for (int s = 0; s < stappen && !t.empty(); ++s) {
       const std::size_t pos = rng() % t.size();
       switch (rng() % 5) {
-        case 0: t.resize(pos); break;                                      // truncate
-        case 1: t.erase(pos, 1 + rng() % 40); break;                        // cut a piece
-        case 2: t[pos] = bijzonder[rng() % bijzonder.size()]; break;        // a special byte
-        case 3: t[pos] = static_cast<char>(rng() % 256); break;             // any byte
-        case 4: t.insert(pos, 1 + rng() % 20, bijzonder[rng() % bijzonder.size()]); break;
+        case 0:
+          t.resize(pos);
+          break;  // truncate
+        case 1:
+          t.erase(pos, 1 + rng() % 40);
+          break;  // cut a piece
+        case 2:
+          t[pos] = bijzonder[rng() % bijzonder.size()];
+          break;  // a special byte
+        case 3:
+          t[pos] = static_cast<char>(rng() % 256);
+          break;  // any byte
+        case 4:
+          t.insert(pos, 1 + rng() % 20, bijzonder[rng() % bijzonder.size()]);
+          break;
       }
     }
     keuze.Meerderheid = (n % 2) == 1;

@@ -18,10 +18,15 @@ RRegistratie R(const char* regel) { return RRegistratie::UitRegel(regel); }
 
 TEST(Matchbestand, RouteLines) {
   EXPECT_EQ(RouteRegel({R("001-ki 0815 a 12ABC3"), R("002-t1 0820 a 12ABC3"), R("003-ku 0831 a 12ABC3")}),
-            "001-ki 002-t1 003-ku \xDF" "0815 a 12ABC3\xDF" "0820 a 12ABC3\xDF" "0831 a 12ABC3\xDF\xCD");
+            "001-ki 002-t1 003-ku \xDF"
+            "0815 a 12ABC3\xDF"
+            "0820 a 12ABC3\xDF"
+            "0831 a 12ABC3\xDF\xCD");
   // A short plate is padded to six; a short post or time keeps the columns a reader cuts at.
   EXPECT_EQ(RouteRegel({R("001-ki 0815 a AB"), RRegistratie("01-t1", "815", "", "AB")}),
-            "001-ki 01-t1  \xDF" "0815 a AB    \xDF" "815    AB    \xDF\xCD");
+            "001-ki 01-t1  \xDF"
+            "0815 a AB    \xDF"
+            "815    AB    \xDF\xCD");
   EXPECT_EQ(Waarneming(R("001-ki 0815 a AB")).size(), 13u);
 }
 
@@ -34,7 +39,8 @@ TEST(Matchbestand, MatchCheckLines) {
   // The unit text follows the language; the minutes are right-aligned in four characters.
   EXPECT_EQ(MatchcontroleRegel(R("001-ki 0815 a AB1"), R("002-ku 2354 l AB1"), 939, " minutes ", "2w, 1v, 1p, 1t"),
             "001-ki 0815 a AB1     ->  002-ku 2354 l AB1      :   939 minutes 2w, 1v, 1p, 1t");
-  EXPECT_EQ(MatchcontroleRegel(eind, eind, 0, " min   ", ""), "001-ki 0815 a 12ABC3  ->  001-ki 0815 a 12ABC3   :     0 min   -");
+  EXPECT_EQ(MatchcontroleRegel(eind, eind, 0, " min   ", ""),
+            "001-ki 0815 a 12ABC3  ->  001-ki 0815 a 12ABC3   :     0 min   -");
 }
 
 TEST(Matchbestand, HeadersAndNonRoutes) {

@@ -73,9 +73,9 @@ TEST(MatchInstellingen, MaximumTimes) {
     std::string vanaf, tot;
   };
   const std::vector<Geval> gevallen = {
-      {{"0700", "0859"}, 1, "0700", "0900"},      // 0860 carried into the hour
+      {{"0700", "0859"}, 1, "0700", "0900"},  // 0860 carried into the hour
       {{"0700", "0845"}, 15, "0700", "0900"},
-      {{"0005", "2358"}, 5, "0005", "2359"},      // capped, no wrap past midnight
+      {{"0005", "2358"}, 5, "0005", "2359"},          // capped, no wrap past midnight
       {{"08:0", "0930", "0815"}, 1, "0815", "0931"},  // a time that is no number is skipped
       {{}, 1, "0000", "0001"},
   };
@@ -139,8 +139,8 @@ TEST(MatchInstellingen, FileNames) {
   p.Projectbestandsnaam = "/data/onder.zoek";
   EXPECT_EQ(StandaardMatchbestandsnaam(p), "/data/onder.zoek.mma");
   const std::vector<std::pair<std::string, std::string>> gekozen = {
-      {"/data/x", "/data/x.mma"},         {"/data/x.mma", "/data/x.mma"},     {"/data/x.MMA", "/data/x.MMA"},
-      {"/data/x.mm", "/data/x.mm.mma"},   {"/data/x.mpr", "/data/x.mpr.mma"}, {"/a.mma/x", "/a.mma/x.mma"},
+      {"/data/x", "/data/x.mma"},       {"/data/x.mma", "/data/x.mma"},     {"/data/x.MMA", "/data/x.MMA"},
+      {"/data/x.mm", "/data/x.mm.mma"}, {"/data/x.mpr", "/data/x.mpr.mma"}, {"/a.mma/x", "/a.mma/x.mma"},
   };
   for (const auto& [naam, bestand] : gekozen) EXPECT_EQ(MatchbestandsnaamUitDialoog(naam), bestand);
 }

@@ -48,9 +48,7 @@ struct MatchOmgeving : ProjectOmgeving {
     return MatchUitvoeren(ctx, in);
   }
 
-  std::vector<std::string> Regels() const {
-    return RegelsSplitsen(BestandLezen(in.Bestandsnaam).value_or(""));
-  }
+  std::vector<std::string> Regels() const { return RegelsSplitsen(BestandLezen(in.Bestandsnaam).value_or("")); }
 
   // The lines of a section: after its header up to the empty line(s) before the next header.
   std::vector<std::string> Sectie(const std::string& kop) const {

@@ -12,8 +12,8 @@
 #include "analysis/matching_run.h"
 #include "analysis/route_search.h"
 #include "core/files.h"
-#include "core/text_utils.h"
 #include "core/project_test_support.h"
+#include "core/text_utils.h"
 #include "core/travel_time_table.h"
 #include "oracle/straightforward_route_search.h"
 #include "survey/survey_generator.h"
@@ -55,7 +55,8 @@ void DrukOnderzoek(Toeval& t, Project& project) {
   // A second line for a pair: the first one counts.
   const std::size_t regels = project.Doorrijtijdentabel.size();
   for (int extra = Kans(t, 0.4) ? Tussen(t, 1, 4) : 0; extra > 0; --extra) {
-    const std::string paar = project.Doorrijtijdentabel[static_cast<std::size_t>(Tussen(t, 0, static_cast<int>(regels) - 1))];
+    const std::string paar =
+        project.Doorrijtijdentabel[static_cast<std::size_t>(Tussen(t, 0, static_cast<int>(regels) - 1))];
     project.Doorrijtijdentabel.push_back(
         DoorrijtijdRegel(paar.substr(0, 6), paar.substr(7, 6), std::to_string(Tussen(t, 0, 40)), "0"));
   }
@@ -79,7 +80,8 @@ void DrukOnderzoek(Toeval& t, Project& project) {
     r.Voertuigtype = std::string(1, "aAlLv"[Tussen(t, 0, 4)]);
     std::string kenteken;
     const int lengte = Kans(t, 0.05) ? Tussen(t, 0, 3) : Tussen(t, 4, 6);
-    for (int k = 0; k < lengte; ++k) kenteken += tekens[static_cast<std::size_t>(Tussen(t, 0, static_cast<int>(tekens.size()) - 1))];
+    for (int k = 0; k < lengte; ++k)
+      kenteken += tekens[static_cast<std::size_t>(Tussen(t, 0, static_cast<int>(tekens.size()) - 1))];
     r.Kenteken = kenteken;
     project.Registratielijst.push_back(r);
   }
@@ -141,8 +143,7 @@ Uitkomst Draaien(ProjectOmgeving& o, RMatchInstellingen in, Routezoeker& zoeker,
   o.ui.antwoorden = {mrJa};  // "Af&breken" when the cancel button is pressed
   in.Bestandsnaam = o.map / naam;
   EXPECT_TRUE(MatchUitvoeren(o.ctx, in, zoeker));
-  return {BestandLezen(in.Bestandsnaam).value_or("<missing>"), o.ui.posities, o.ui.pompen,
-          o.project.Registratielijst};
+  return {BestandLezen(in.Bestandsnaam).value_or("<missing>"), o.ui.posities, o.ui.pompen, o.project.Registratielijst};
 }
 
 void Vergelijken(int geval, bool druk) {

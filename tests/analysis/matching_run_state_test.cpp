@@ -19,8 +19,8 @@ using Regels = std::vector<std::string>;
 Regels Registraties(const Project& p) {
   Regels uit;
   for (const RRegistratie& r : p.Registratielijst)
-    uit.push_back("[" + r.Post.str() + "|" + r.Tijd.str() + "|" + r.Voertuigtype.str() + "|" + r.Kenteken.str() +
-                  "|" + (r.Gebruikt ? "G" : "-") + (r.Geprobeerd ? "P" : "-") + "]");
+    uit.push_back("[" + r.Post.str() + "|" + r.Tijd.str() + "|" + r.Voertuigtype.str() + "|" + r.Kenteken.str() + "|" +
+                  (r.Gebruikt ? "G" : "-") + (r.Geprobeerd ? "P" : "-") + "]");
   return uit;
 }
 
@@ -38,7 +38,8 @@ TEST(MatchrunState, ProjectIsUnchangedAfterTheRun) {
   Onderzoek(o, 3000);
   // Fields a text round trip or a sort would change: a space in a plate, short fields,
   // lower-case letters.
-  o.project.Registratielijst.insert(o.project.Registratielijst.begin() + 7, RRegistratie("007-t1", "0730", "a", "AB 12"));
+  o.project.Registratielijst.insert(o.project.Registratielijst.begin() + 7,
+                                    RRegistratie("007-t1", "0730", "a", "AB 12"));
   o.project.Registratielijst.push_back(RRegistratie("01-ki", "815", "", "ab1"));
   o.project.Registratielijst.push_back(RRegistratie("003-ku", "0731", "b", "ab 1 "));
   const Regels voor = Registraties(o.project);
@@ -119,7 +120,12 @@ TEST(MatchrunState, DataThatCannotBeUsedStopsTheRunBeforeAnythingIsWritten) {
     std::string melding;
   };
   const std::vector<Geval> gevallen = {
-      {"reserved character in a plate", [](Controle& o) { o.project.Registratielijst[1].Kenteken = "AB\xDF" "12"; },
+      {"reserved character in a plate",
+       [](Controle& o) {
+         o.project.Registratielijst[1].Kenteken =
+             "AB\xDF"
+             "12";
+       },
        "Het registratiesbestand bevat \xE9\xE9n of meerdere malen het karakter \"\xCD\" of \"\xDF\". Dit is niet "
        "toegestaan."},
       {"reserved character in a post", [](Controle& o) { o.project.Registratielijst[0].Post = "001-k\xCD"; },

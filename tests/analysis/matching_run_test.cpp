@@ -81,8 +81,8 @@ TEST(Matchrun, EmptyResultStillHasEverySection) {
   EXPECT_EQ(o.Waarde("ProjectNumberOfRegistrations"), "0");
   EXPECT_EQ(o.Waarde("MiTimeFrom"), "0000");
   EXPECT_EQ(o.Waarde("MiTimeUntil"), "0001");
-  EXPECT_EQ(staart, (Regels{"", "[**Routes**]", "", "[**Match check**]", "Iteration 1: TheSameLicenseNumbers", "",
-                            "", "[**Non-routes**]", "", "", "[**End**]"}));
+  EXPECT_EQ(staart, (Regels{"", "[**Routes**]", "", "[**Match check**]", "Iteration 1: TheSameLicenseNumbers", "", "",
+                            "[**Non-routes**]", "", "", "[**End**]"}));
 
   // Not iterative: the match-check section starts with an empty line instead of a header.
   o.in.Iteratief = false;
@@ -100,24 +100,55 @@ TEST(Matchrun, TravelTimesDecideTheLeg) {
     Regels registraties, routes, controle, nietRoutes;
   };
   const std::vector<Geval> gevallen = {
-      {"blocked pair: both are non-routes", 0, 0, {"001-ki 0800 a AB12CD", "002-ku 0810 a AB12CD"}, {}, {},
+      {"blocked pair: both are non-routes",
+       0,
+       0,
+       {"001-ki 0800 a AB12CD", "002-ku 0810 a AB12CD"},
+       {},
+       {},
        {"001-ki 0800 a AB12CD", "002-ku 0810 a AB12CD"}},
-      {"longer than the maximum", 9, 0, {"001-ki 0800 a AB12CD", "002-ku 0810 a AB12CD"}, {}, {},
+      {"longer than the maximum",
+       9,
+       0,
+       {"001-ki 0800 a AB12CD", "002-ku 0810 a AB12CD"},
+       {},
+       {},
        {"001-ki 0800 a AB12CD", "002-ku 0810 a AB12CD"}},
-      {"shorter than the minimum", 15, 11, {"001-ki 0800 a AB12CD", "002-ku 0810 a AB12CD"}, {}, {},
+      {"shorter than the minimum",
+       15,
+       11,
+       {"001-ki 0800 a AB12CD", "002-ku 0810 a AB12CD"},
+       {},
+       {},
        {"001-ki 0800 a AB12CD", "002-ku 0810 a AB12CD"}},
-      {"equal times, outbound entered first: inbound sorts first, 0 minutes", 15, 0,
+      {"equal times, outbound entered first: inbound sorts first, 0 minutes",
+       15,
+       0,
        {"002-ku 0800 a AB12CD", "001-ki 0800 a AB12CD"},
        {Route({"001-ki", "002-ku"}, {"0800 a AB12CD", "0800 a AB12CD"})},
-       {"001-ki 0800 a AB12CD  ->  002-ku 0800 a AB12CD   :     0 min   -"}, {}},
-      {"equal times with a minimum of 1", 15, 1, {"002-ku 0800 a AB12CD", "001-ki 0800 a AB12CD"}, {}, {},
+       {"001-ki 0800 a AB12CD  ->  002-ku 0800 a AB12CD   :     0 min   -"},
+       {}},
+      {"equal times with a minimum of 1",
+       15,
+       1,
+       {"002-ku 0800 a AB12CD", "001-ki 0800 a AB12CD"},
+       {},
+       {},
        {"001-ki 0800 a AB12CD", "002-ku 0800 a AB12CD"}},
-      {"no wrap at midnight", 15, 0, {"001-ki 2355 a AB12CD", "002-ku 0005 a AB12CD"}, {}, {},
+      {"no wrap at midnight",
+       15,
+       0,
+       {"001-ki 2355 a AB12CD", "002-ku 0005 a AB12CD"},
+       {},
+       {},
        {"002-ku 0005 a AB12CD", "001-ki 2355 a AB12CD"}},
-      {"short plate padded in routes, not in non-routes", 15, 0,
+      {"short plate padded in routes, not in non-routes",
+       15,
+       0,
        {"001-ki 0800 a AB1", "002-ku 0810 a AB1", "001-ki 0801 b XY"},
        {Route({"001-ki", "002-ku"}, {"0800 a AB1   ", "0810 a AB1   "})},
-       {"001-ki 0800 a AB1     ->  002-ku 0810 a AB1      :    10 min   -"}, {"001-ki 0801 b XY"}},
+       {"001-ki 0800 a AB1     ->  002-ku 0810 a AB1      :    10 min   -"},
+       {"001-ki 0801 b XY"}},
   };
   for (const auto& g : gevallen) {
     TweePunten o(g.maximum, g.minimum);
@@ -217,14 +248,14 @@ TEST(Matchrun, IterationsWithChangedAndDifferentCharacters) {
   MatchOmgeving o;
   o.Posten({"001-ki", "002-ku"});
   o.Doorrijtijd("001-ki", "002-ku", 30, 0);
-  o.Registraties({"001-ki 0800 a 12ABC3", "002-ku 0801 a 21ABC3",   // swapped pair
-                  "001-ki 0802 a 34XYZ5", "002-ku 0803 a 34XYQ5",   // one different
-                  "001-ki 0804 a 56#KLM", "002-ku 0805 a 65JKLM"}); // wildcard and swapped
+  o.Registraties({"001-ki 0800 a 12ABC3", "002-ku 0801 a 21ABC3",    // swapped pair
+                  "001-ki 0802 a 34XYZ5", "002-ku 0803 a 34XYQ5",    // one different
+                  "001-ki 0804 a 56#KLM", "002-ku 0805 a 65JKLM"});  // wildcard and swapped
   o.in.AantalVerwisseld = 2;
   o.in.AantalVerschillend = 1;
   ASSERT_TRUE(o.Uitvoeren());
-  EXPECT_EQ(o.Matchcontrole(), (Regels{"Iteration 1: TheSameLicenseNumbers", "", "", "Iteration 2: WithWildcards)",
-                                       "", "", "Iteration 3: ChangedCharacters", "",
+  EXPECT_EQ(o.Matchcontrole(), (Regels{"Iteration 1: TheSameLicenseNumbers", "", "", "Iteration 2: WithWildcards)", "",
+                                       "", "Iteration 3: ChangedCharacters", "",
                                        "001-ki 0800 a 12ABC3  ->  002-ku 0801 a 21ABC3   :     1 min   2w",
                                        "001-ki 0804 a 56#KLM  ->  002-ku 0805 a 65JKLM   :     1 min   2w", "",
                                        "Iteration 4: DifferentCharacters", "",
@@ -259,7 +290,11 @@ TEST(Matchrun, PeriodCorrection) {
        {Route({"001-ki", "002-ku"}, {"0655 a AB12CD", "0705 a AB12CD"})},
        {"001-ki 0655 a AB12CD  ->  002-ku 0705 a AB12CD   :    10 min   1p"},
        {"002-ku 0700 b XY99ZZ", "001-ki 0859 b QQ11QQ"}},
-      {"off: removed before matching", false, {}, {}, {"002-ku 0700 b XY99ZZ", "002-ku 0705 a AB12CD", "001-ki 0859 b QQ11QQ"}},
+      {"off: removed before matching",
+       false,
+       {},
+       {},
+       {"002-ku 0700 b XY99ZZ", "002-ku 0705 a AB12CD", "001-ki 0859 b QQ11QQ"}},
   };
   for (const auto& g : gevallen) {
     TweePunten o(10, 0);
@@ -339,8 +374,8 @@ TEST(Matchrun, IntermediatePostsAndMissedPlates) {
     for (const auto& [van, naar] : {std::pair{"001-ki", "002-t1"}, {"001-ki", "003-ku"}, {"002-t1", "003-ku"}})
       o.Doorrijtijd(van, naar, 15, 0);
     // Two missed plates never match each other.
-    o.Registraties({"001-ki 0800 a AB12CD", "002-t1 0805 a AB12CD", "003-ku 0810 a AB12CD", "001-ki 0801 a *",
-                    "003-ku 0806 a *"});
+    o.Registraties(
+        {"001-ki 0800 a AB12CD", "002-t1 0805 a AB12CD", "003-ku 0810 a AB12CD", "001-ki 0801 a *", "003-ku 0806 a *"});
     o.in.TussenpostenNegeren = g.tussenpostenNegeren;
     o.in.GemisteKentekensToevoegen = g.gemisteToevoegen;
     ASSERT_TRUE(o.Uitvoeren()) << g.naam;
@@ -363,10 +398,9 @@ TEST(Matchrun, InterruptedRunCompletesTheFile) {
   EXPECT_EQ(o.Waarde("MiInterruptByUser"), "1");
   EXPECT_EQ(o.Routes(), Regels{Route({"001-ki", "002-ku"}, {"0800 a AB12CD", "0805 a AB12CD"})});
   // The later iterations write their headers and build nothing.
-  EXPECT_EQ(o.Matchcontrole(),
-            (Regels{"Iteration 1: TheSameLicenseNumbers", "",
-                    "001-ki 0800 a AB12CD  ->  002-ku 0805 a AB12CD   :     5 min   -", "",
-                    "Iteration 2: WithWildcards)", "", "", "Iteration 3: ChangedCharacters"}));
+  EXPECT_EQ(o.Matchcontrole(), (Regels{"Iteration 1: TheSameLicenseNumbers", "",
+                                       "001-ki 0800 a AB12CD  ->  002-ku 0805 a AB12CD   :     5 min   -", "",
+                                       "Iteration 2: WithWildcards)", "", "", "Iteration 3: ChangedCharacters"}));
   EXPECT_EQ(o.NietRoutes(), (Regels{"003-ki 0801 a XY34#Z", "002-ku 0807 a AB12C#", "002-ku 0809 a XY34EZ"}));
   EXPECT_EQ(o.Regels().back(), "[**End**]");
   EXPECT_EQ(o.ui.pompen, 2);

@@ -30,11 +30,11 @@ MatchInhoud Ritten() {
       R({"001-ku", "002-ki"}, {"0800", "0810"}),                    // outbound to inbound: nowhere
       R({"003-t1", "002-ku"}, {"0800", "0810"}),                    // origin of 002-ku
   };
-  m.nietRoutes = {"001-ki 0800 a A",  // destination of 001-ki
-                  "001-ki 0900 a B",  // the until time is outside
-                  "003-t1 0800 a D",  // an intermediate post counts nowhere
-                  "002-ki 08x0 a E",  // no whole number: in no period
-                  "002-ki 0830 a F"}; // destination of 002-ki
+  m.nietRoutes = {"001-ki 0800 a A",   // destination of 001-ki
+                  "001-ki 0900 a B",   // the until time is outside
+                  "003-t1 0800 a D",   // an intermediate post counts nowhere
+                  "002-ki 08x0 a E",   // no whole number: in no period
+                  "002-ki 0830 a F"};  // destination of 002-ki
   return m;
 }
 
@@ -64,21 +64,12 @@ TEST(RapportDHBmatrix, CountsThroughOriginAndDestinationTraffic) {
   EXPECT_EQ(r.Regels,
             Verwacht("Matrix doorgaand, herkomst- en bestemmingsverkeer (voertuigen).",
                      {"In totaal zijn 8 ritten geregistreerd waarvan 3 (38%) doorgaande ritten, 1 (12%) herkomst-",
-                      "ritten en 4 (50%) bestemmend.",
-                      "",
-                      s,
-                      "Van     Naar post    " + std::string(28, ' '),
-                      "post    001-ku 002-ku         Doorg Bestem Totaal",
-                      s,
+                      "ritten en 4 (50%) bestemmend.", "", s, "Van     Naar post    " + std::string(28, ' '),
+                      "post    001-ku 002-ku         Doorg Bestem Totaal", s,
                       Cellen({"001-ki ", "0", "2", "", "2", "3", "5"}),
-                      Cellen({"002-ki ", "1", "0", "", "1", "1", "2"}),
-                      s,
-                      Cellen({"", "", "", "", "", "4", "7"}),
-                      Cellen({"Doorg  ", "1", "2", "", "3", "", ""}),
-                      Cellen({"Herkom ", "0", "1", "1", "", "8", ""}),
-                      Cellen({"Totaal ", "1", "3", "4", "", "", "11"}),
-                      s,
-                      ""}));
+                      Cellen({"002-ki ", "1", "0", "", "1", "1", "2"}), s, Cellen({"", "", "", "", "", "4", "7"}),
+                      Cellen({"Doorg  ", "1", "2", "", "3", "", ""}), Cellen({"Herkom ", "0", "1", "1", "", "8", ""}),
+                      Cellen({"Totaal ", "1", "3", "4", "", "", "11"}), s, ""}));
 }
 
 TEST(RapportDHBmatrix, RoutematrixTakesTheIntermediatePostsAndOnlyThroughTraffic) {
@@ -91,20 +82,11 @@ TEST(RapportDHBmatrix, RoutematrixTakesTheIntermediatePostsAndOnlyThroughTraffic
   EXPECT_EQ(r.Regels,
             Verwacht("Routematrix.",
                      {"In onderstaande matrix zijn de aantallen voertuigen weergegeven die zich binnen",
-                      "de doorrijtijd van waarnemingspost A naar B hebben verplaatst.",
-                      "",
-                      s,
-                      "Van     Naar post    " + std::string(21, ' '),
-                      "post    001-ku 002-ku 003-t1        Totaal",
-                      s,
-                      Cellen({"001-ki ", "0", "2", "1", "", "3"}),
-                      Cellen({"002-ki ", "1", "0", "0", "", "1"}),
-                      Cellen({"003-t1 ", "1", "1", "0", "", "2"}),
-                      s,
-                      std::string(42, ' '),
-                      Cellen({"Totaal ", "2", "3", "1", "", "6"}),
-                      s,
-                      ""}));
+                      "de doorrijtijd van waarnemingspost A naar B hebben verplaatst.", "", s,
+                      "Van     Naar post    " + std::string(21, ' '), "post    001-ku 002-ku 003-t1        Totaal", s,
+                      Cellen({"001-ki ", "0", "2", "1", "", "3"}), Cellen({"002-ki ", "1", "0", "0", "", "1"}),
+                      Cellen({"003-t1 ", "1", "1", "0", "", "2"}), s, std::string(42, ' '),
+                      Cellen({"Totaal ", "2", "3", "1", "", "6"}), s, ""}));
   // The CSV export sees the reduced table.
   EXPECT_EQ(r.Tabel.Cel(5, 9), "6");
   EXPECT_EQ(r.Tabel.Cel(6, 9), "");
@@ -114,12 +96,12 @@ TEST(RapportDHBmatrix, WithoutTripsEveryCountIsZeroAndThereIsNoPercentageLine) {
   RapportOmgeving o({"001-ki", "001-ku"});
   const Rapport r = o.Maak(MatchInhoud{}, Dhb(false));
   const std::string s = Sep(42);
-  EXPECT_EQ(r.Regels, Verwacht("Matrix doorgaand, herkomst- en bestemmingsverkeer (voertuigen).",
-                               {s, "Van     Naar post    " + std::string(21, ' '),
-                                "post    001-ku         Doorg Bestem Totaal", s,
-                                Cellen({"001-ki ", "0", "", "0", "0", "0"}), s, Cellen({"", "", "", "", "0", "0"}),
-                                Cellen({"Doorg  ", "0", "", "0", "", ""}), Cellen({"Herkom ", "0", "0", "", "0", ""}),
-                                Cellen({"Totaal ", "0", "0", "", "", "0"}), s, ""}));
+  EXPECT_EQ(r.Regels,
+            Verwacht("Matrix doorgaand, herkomst- en bestemmingsverkeer (voertuigen).",
+                     {s, "Van     Naar post    " + std::string(21, ' '), "post    001-ku         Doorg Bestem Totaal",
+                      s, Cellen({"001-ki ", "0", "", "0", "0", "0"}), s, Cellen({"", "", "", "", "0", "0"}),
+                      Cellen({"Doorg  ", "0", "", "0", "", ""}), Cellen({"Herkom ", "0", "0", "", "0", ""}),
+                      Cellen({"Totaal ", "0", "0", "", "", "0"}), s, ""}));
 }
 
 TEST(DHBTellen, ConsumingOrderDecidesWhereALineCounts) {

@@ -112,7 +112,12 @@ TEST(KentekensGelijk, LetterCase) {
       {"case-insensitive", Exact(), "12ABC3", "12abc3", true, ""},
       {"case-sensitive", ZonderHoofdletters(Exact(), false), "12ABC3", "12abc3", false, "3v"},
       // Only ASCII letters change: e-acute (0xE9) and E-acute (0xC9) stay different.
-      {"non-ASCII letters keep their case", Exact(), "12AB\xE9" "3", "12AB\xC9" "3", false, "1v"},
+      {"non-ASCII letters keep their case", Exact(),
+       "12AB\xE9"
+       "3",
+       "12AB\xC9"
+       "3",
+       false, "1v"},
   });
 }
 
@@ -132,14 +137,12 @@ TEST(KentekensGelijk, Iterations) {
       {"swapped pair without the changed iteration", Exact(), "21ABC3", "12ABC3", false, "2v"},
       {"two swapped pairs within 4", Verwisseld(4), "21BAC3", "12ABC3", true, "4w"},
       {"two swapped pairs over 2, step 3 refuses", Verwisseld(2), "21BAC3", "12ABC3", false, "4w, 4v"},
-      {"two swapped pairs over 2, 4 different allowed", Verschillend(2, 4), "21BAC3", "12ABC3", true,
-       "4w, 4v"},
+      {"two swapped pairs over 2, 4 different allowed", Verschillend(2, 4), "21BAC3", "12ABC3", true, "4w, 4v"},
       {"three swapped pairs", Verwisseld(6), "21BA43", "12AB34", true, "6w"},
       {"three swapped pairs over 4", Verwisseld(4), "21BA43", "12AB34", false, "6w, 6v"},
       {"a swap across a pair boundary is no swap", Verwisseld(6), "1A2BC3", "12ABC3", false, "2v"},
       {"swapped pair plus a different one", Verschillend(2, 1), "21ABX3", "12ABC3", false, "2w, 3v"},
-      {"swapped pair plus a different one, 3 allowed", Verschillend(2, 3), "21ABX3", "12ABC3", true,
-       "2w, 3v"},
+      {"swapped pair plus a different one, 3 allowed", Verschillend(2, 3), "21ABX3", "12ABC3", true, "2w, 3v"},
       {"swapped pair with a wildcard straight beside", Verwisseld(2, true), "21AB#3", "12ABC3", true, "2w"},
       {"swap test with equal plates", Verwisseld(2), "12ABC3", "12ABC3", true, ""},
       {"swap test, same wildcard on both sides", Verwisseld(2), "12AB#3", "12AB#3", false, "1v"},
@@ -166,13 +169,11 @@ TEST(KentekensGelijk, WildcardCharacterAsStored) {
   Controleer({
       // Upper-casing the plate turns "x" into "X", which is no longer the wildcard "x".
       {"lower-case wildcard, case-insensitive", MetWildcard(Wildcards(), "x"), "12ABx3", "12ABC3", false, "1v"},
-      {"lower-case wildcard, case-sensitive", ZonderHoofdletters(MetWildcard(Wildcards(), "x"), false),
-       "12ABx3", "12ABC3", true, ""},
-      {"upper-case wildcard meets an upper-cased plate", MetWildcard(Wildcards(), "X"), "12abx3", "12ABC3",
-       true, ""},
+      {"lower-case wildcard, case-sensitive", ZonderHoofdletters(MetWildcard(Wildcards(), "x"), false), "12ABx3",
+       "12ABC3", true, ""},
+      {"upper-case wildcard meets an upper-cased plate", MetWildcard(Wildcards(), "X"), "12abx3", "12ABC3", true, ""},
       {"other wildcard character", MetWildcard(Wildcards(), "?"), "12AB?3", "12ABC3", true, ""},
-      {"# is no wildcard when another character is", MetWildcard(Wildcards(), "?"), "12AB#3", "12ABC3", false,
-       "1v"},
+      {"# is no wildcard when another character is", MetWildcard(Wildcards(), "?"), "12AB#3", "12ABC3", false, "1v"},
   });
 }
 
@@ -192,19 +193,19 @@ TEST(KentekensGelijk, MissedPlates) {
       {"both missed", Exact(), "******", "******", false, ""},
       {"first missed", Exact(), "*", "12ABC3", false, "6v"},
       {"second missed", Wildcards(), "12ABC3", "*2ABC3", false, "1v"},
-      {"missed, remark still built", MetCorrectie(Exact()), "*2ABC3", "12ABC3", false, "1v, 1p, 1t", "0655",
-       "0800", "a", "l"},
+      {"missed, remark still built", MetCorrectie(Exact()), "*2ABC3", "12ABC3", false, "1v, 1p, 1t", "0655", "0800",
+       "a", "l"},
       {"a missed character later in the plate is ordinary", Exact(), "12*BC3", "12*BC3", true, ""},
       {"no position selected, still missed", MetPosities(Exact(), kGeen), "*", "12ABC3", false, ""},
       {"other missed-plate character", MetGemist(Exact(), "-"), "-12345", "-12345", false, ""},
-      {"* is ordinary when another character marks missed plates", MetGemist(Exact(), "-"), "*12345", "*12345",
-       true, ""},
+      {"* is ordinary when another character marks missed plates", MetGemist(Exact(), "-"), "*12345", "*12345", true,
+       ""},
       {"empty missed-plate character", MetGemist(Exact(), ""), "*12345", "*12345", true, ""},
       {"empty plates are no missed plates", Exact(), "", "", true, ""},
       // The missed-plate test looks at the plates as compared, after the upper-casing.
       {"letter x upper-cased is no missed plate", MetGemist(Exact(), "x"), "xAB123", "xAB123", true, ""},
-      {"letter x kept is a missed plate", ZonderHoofdletters(MetGemist(Exact(), "x"), false), "xAB123", "xAB123",
-       false, ""},
+      {"letter x kept is a missed plate", ZonderHoofdletters(MetGemist(Exact(), "x"), false), "xAB123", "xAB123", false,
+       ""},
       {"letter X matches the upper-cased x", MetGemist(Exact(), "X"), "xab123", "XAB123", false, ""},
   });
 }
@@ -228,20 +229,19 @@ TEST(KentekensGelijk, PlatesOfDifferentLengths) {
 TEST(KentekensGelijk, PositionsNotSelected) {
   Controleer({
       {"no position selected", MetPosities(Exact(), kGeen), "AAAAAA", "ZZ", true, ""},
-      {"no position selected, types differ", MetPosities(Exact(), kGeen), "AAAAAA", "ZZ", true, "1t", "0800",
-       "0805", "a", "b"},
-      {"last pair not compared", MetPosities(Exact(), {true, true, true, true, false, false}), "12ABXY",
-       "12ABC3", true, ""},
+      {"no position selected, types differ", MetPosities(Exact(), kGeen), "AAAAAA", "ZZ", true, "1t", "0800", "0805",
+       "a", "b"},
+      {"last pair not compared", MetPosities(Exact(), {true, true, true, true, false, false}), "12ABXY", "12ABC3", true,
+       ""},
       {"wildcard outside the compared positions", MetPosities(Exact(), {true, true, true, true, false, false}),
        "12AB#3", "12ABC3", true, ""},
-      {"first pair not compared", MetPosities(Exact(), {false, false, true, true, true, true}), "XYABC3",
-       "12ABC3", true, ""},
+      {"first pair not compared", MetPosities(Exact(), {false, false, true, true, true, true}), "XYABC3", "12ABC3",
+       true, ""},
       {"pair test skips the unselected pair", MetPosities(Verwisseld(2), {false, false, true, true, true, true}),
        "XYBAC3", "12ABC3", true, "2w"},
-      {"middle pair only", MetPosities(Exact(), {false, false, true, true, false, false}), "1XAB", "12ABC3",
-       true, ""},
-      {"middle pair only, short plate", MetPosities(Exact(), {false, false, true, true, false, false}), "12A",
-       "12ABC3", false, "1v"},
+      {"middle pair only", MetPosities(Exact(), {false, false, true, true, false, false}), "1XAB", "12ABC3", true, ""},
+      {"middle pair only, short plate", MetPosities(Exact(), {false, false, true, true, false, false}), "12A", "12ABC3",
+       false, "1v"},
   });
 }
 
@@ -256,8 +256,7 @@ TEST(KentekensGelijk, Period) {
       {"both outside, with correction", correctie, "12ABC3", "12ABC3", false, "", "0655", "0900"},
       {"both inside, with correction", correctie, "12ABC3", "12ABC3", true, "", "0700", "0800"},
       {"a time that is no number is outside", correctie, "12ABC3", "12ABC3", true, "1p", "08:0", "0800"},
-      {"plates differ, period remark still built", correctie, "12ABC3", "12XBC3", false, "1v, 1p", "0655",
-       "0800"},
+      {"plates differ, period remark still built", correctie, "12ABC3", "12XBC3", false, "1v, 1p", "0655", "0800"},
   });
 }
 
@@ -336,7 +335,7 @@ TEST(BinnenPeriode, FromInclusiveUntilExclusive) {
   in.Vanaf = 700;
   in.Tot = 900;
   const std::vector<std::pair<const char*, bool>> gevallen = {
-      {"0700", true}, {"0659", false}, {"0859", true}, {"0900", false}, {"700", true},  {"", false},
+      {"0700", true},  {"0659", false}, {"0859", true},   {"0900", false}, {"700", true},   {"", false},
       {"08:0", false}, {" 800", false}, {"0800 ", false}, {"abcd", false}, {"-800", false},
   };
   for (const auto& [tijd, binnen] : gevallen) EXPECT_EQ(BinnenPeriode(in, tijd), binnen) << '"' << tijd << '"';

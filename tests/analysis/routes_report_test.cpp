@@ -20,8 +20,9 @@ std::string R(const std::vector<std::string>& posten, const std::string& kenteke
 // 002-ki > 001-ku and 001-ki > 003-t1 > 002-ku.
 MatchInhoud VierSoorten() {
   MatchInhoud m;
-  m.routes = {R({"002-ki", "003-t1"}, "P1"),          R({"001-ki", "002-ku"}, "P2"), R({"002-ki", "001-ku"}, "P3"),
-              R({"001-ki", "003-t1", "002-ku"}, "P4"), R({"001-ki", "002-ku"}, "P5"), R({"002-ki", "003-t1"}, "P6"),
+  m.routes = {R({"002-ki", "003-t1"}, "P1"), R({"001-ki", "002-ku"}, "P2"),
+              R({"002-ki", "001-ku"}, "P3"), R({"001-ki", "003-t1", "002-ku"}, "P4"),
+              R({"001-ki", "002-ku"}, "P5"), R({"002-ki", "003-t1"}, "P6"),
               R({"001-ki", "002-ku"}, "P7")};
   return m;
 }
@@ -47,11 +48,11 @@ TEST(RapportRoutes, GroupsByPostsInPostOrderWithTheMinimumColumn) {
   const Rapport r = o.Maak(VierSoorten(), Routes());
   EXPECT_EQ(r.Titel, "Routes");
   EXPECT_FALSE(r.BevatTabelData);
-  EXPECT_EQ(r.Regels, Verwacht("Routes tussen waarnemingsposten.",
-                               {Sep(42), "Van - via - naar waarnemingspost    Aantal", Sep(42),
-                                Rij35("001-ki 002-ku ", 3), Rij35("001-ki 003-t1 002-ku ", 1),
-                                Rij35("002-ki 001-ku ", 1), Rij35("002-ki 003-t1 ", 2), Sep(42),
-                                Rij35("Totaal", 7), Sep(42), ""}));
+  EXPECT_EQ(r.Regels,
+            Verwacht("Routes tussen waarnemingsposten.",
+                     {Sep(42), "Van - via - naar waarnemingspost    Aantal", Sep(42), Rij35("001-ki 002-ku ", 3),
+                      Rij35("001-ki 003-t1 002-ku ", 1), Rij35("002-ki 001-ku ", 1), Rij35("002-ki 003-t1 ", 2),
+                      Sep(42), Rij35("Totaal", 7), Sep(42), ""}));
 }
 
 TEST(RapportRoutes, SortsByCountAscendingAndDescending) {
@@ -129,13 +130,29 @@ TEST(RapportRoutes, DetailListAndAWideRouteColumn) {
       "001-ki 003-t1 004-t2 005-t1 006-t2 002-ku  ; 0810 a LANG   ; 0811 a LANG   ; 0812 a LANG   ; 0813 a LANG   ; "
       "0814 a LANG   ; 0815 a LANG  ";
   const std::string d3 = "002-ki 001-ku  ; 0810 a ZZ     ; 0811 a ZZ    ";
-  EXPECT_EQ(r.Regels, Verwacht("Routes tussen waarnemingsposten.",
-                               {rule, rij("Van - via - naar waarnemingspost", "Aantal"), rule,
-                                rij("001-ki 002-ku ", "1"), rij("001-ki 003-t1 004-t2 005-t1 006-t2 002-ku ", "1"),
-                                rij("002-ki 001-ku ", "1"), rule, rij("Totaal", "3"), rule, "", "", "",
-                                "Detaillijst (gesorteerd op waarnemingspost)", Sep(d2.size()), d1, d2, d3,
-                                Sep(d2.size()), "Totaal aantal routes: 3",
-                                "Totaal aantal registraties voor routes: 10", Sep(d2.size()), ""}));
+  EXPECT_EQ(r.Regels,
+            Verwacht("Routes tussen waarnemingsposten.", {rule,
+                                                          rij("Van - via - naar waarnemingspost", "Aantal"),
+                                                          rule,
+                                                          rij("001-ki 002-ku ", "1"),
+                                                          rij("001-ki 003-t1 004-t2 005-t1 006-t2 002-ku ", "1"),
+                                                          rij("002-ki 001-ku ", "1"),
+                                                          rule,
+                                                          rij("Totaal", "3"),
+                                                          rule,
+                                                          "",
+                                                          "",
+                                                          "",
+                                                          "Detaillijst (gesorteerd op waarnemingspost)",
+                                                          Sep(d2.size()),
+                                                          d1,
+                                                          d2,
+                                                          d3,
+                                                          Sep(d2.size()),
+                                                          "Totaal aantal routes: 3",
+                                                          "Totaal aantal registraties voor routes: 10",
+                                                          Sep(d2.size()),
+                                                          ""}));
 }
 
 TEST(RapportRoutes, ExplanationAndTheRuleCharacterFromTheSettings) {
@@ -175,11 +192,26 @@ TEST(RapportNietRoutes, CountsPerPostWithTotalAndDetailList) {
   opties.NietRoutesDetaillijst = true;
   const Rapport r = o.Maak(m, opties);
   EXPECT_EQ(r.Titel, "Niet-Routes");
-  EXPECT_EQ(r.Regels, Verwacht("Lijst van registraties die niet tot een route behoren.",
-                               {Sep(14), "001-ki       2", "002-ku       1", "003-t1       1", Sep(14),
-                                "Totaal       4", Sep(14), "", "", "", "Detaillijst", Sep(20), "001-ki 0700 a Z",
-                                "001-ki 0800 b Y", "002-ku 0850 a X", "003-t1 0801 a W", Sep(20), "Aantal: 4",
-                                Sep(20), ""}));
+  EXPECT_EQ(r.Regels, Verwacht("Lijst van registraties die niet tot een route behoren.", {Sep(14),
+                                                                                          "001-ki       2",
+                                                                                          "002-ku       1",
+                                                                                          "003-t1       1",
+                                                                                          Sep(14),
+                                                                                          "Totaal       4",
+                                                                                          Sep(14),
+                                                                                          "",
+                                                                                          "",
+                                                                                          "",
+                                                                                          "Detaillijst",
+                                                                                          Sep(20),
+                                                                                          "001-ki 0700 a Z",
+                                                                                          "001-ki 0800 b Y",
+                                                                                          "002-ku 0850 a X",
+                                                                                          "003-t1 0801 a W",
+                                                                                          Sep(20),
+                                                                                          "Aantal: 4",
+                                                                                          Sep(20),
+                                                                                          ""}));
 }
 
 TEST(RapportNietRoutes, AnEmptySectionShowsTheRulesAndTotalZero) {
@@ -197,5 +229,5 @@ TEST(RapportNietRoutes, GroupsCodesThatDifferOnlyInLetterCase) {
   EXPECT_EQ(g[0].Postcode, "001-KI");  // shown as the first of its group
   EXPECT_EQ(g[0].Aantal, 2);
   EXPECT_EQ(g[1].Postcode, "002-ku");
-  EXPECT_EQ(g[2].Postcode, "01");      // a short line is its own code
+  EXPECT_EQ(g[2].Postcode, "01");  // a short line is its own code
 }

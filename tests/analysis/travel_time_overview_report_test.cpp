@@ -21,8 +21,8 @@ const std::string tx = "003-t1 0800 a 12ABC3  ->  001-ku 0810 a 12ABC3   :    x 
 
 MatchInhoud Paren() {
   MatchInhoud m;
-  m.controle = {"Iteration 1: TheSameLicenseNumbers", "", p12, q13, t5, t10, "", "Iteration 2: DifferentCharacters",
-                "", p13, q14, tx};
+  m.controle = {"Iteration 1: TheSameLicenseNumbers", "", p12, q13, t5, t10, "",
+                "Iteration 2: DifferentCharacters",   "", p13, q14, tx};
   return m;
 }
 
@@ -40,14 +40,32 @@ TEST(RapportVergelijkingsoverzicht, ListsThePairsBetweenRulesWithTheLegend) {
   const Rapport r = o.Maak(Paren(), Soort(Vergelijkingsrapporttype::Overzicht));
   EXPECT_EQ(r.Titel, "Vergelijkingscontrole");
   const std::string s = Sep(90);
-  EXPECT_EQ(r.Regels,
-            Verwacht("Vergelijkingsoverzicht.",
-                     {s, "Van                       Naar                   Doorrijtijd   Vergelijking", s,
-                      "Iteration 1: zoeken van exact gelijke kentekens", "", p12, q13, t5, t10, "",
-                      "Iteration 2: vergelijking met verschillende karakters", "", p13, q14, tx, "", s, "",
-                      "Verklaring vergelijking:", "-\t: Geen opmerkingen", "Xv\t: Aantal verschillende karakters",
-                      "Xw\t: Aantal verwisselde karakters", "1p\t: 1 Registratie buiten periode",
-                      "1t\t: Verschillend voertuigtype", ""}));
+  EXPECT_EQ(r.Regels, Verwacht("Vergelijkingsoverzicht.",
+                               {s,
+                                "Van                       Naar                   Doorrijtijd   Vergelijking",
+                                s,
+                                "Iteration 1: zoeken van exact gelijke kentekens",
+                                "",
+                                p12,
+                                q13,
+                                t5,
+                                t10,
+                                "",
+                                "Iteration 2: vergelijking met verschillende karakters",
+                                "",
+                                p13,
+                                q14,
+                                tx,
+                                "",
+                                s,
+                                "",
+                                "Verklaring vergelijking:",
+                                "-\t: Geen opmerkingen",
+                                "Xv\t: Aantal verschillende karakters",
+                                "Xw\t: Aantal verwisselde karakters",
+                                "1p\t: 1 Registratie buiten periode",
+                                "1t\t: Verschillend voertuigtype",
+                                ""}));
 }
 
 TEST(RapportDoorrijtijdenMatrix, AveragesRoundHalvesToEvenWithTheDetailListAfterTheFooter) {
@@ -58,8 +76,8 @@ TEST(RapportDoorrijtijdenMatrix, AveragesRoundHalvesToEvenWithTheDetailListAfter
   EXPECT_TRUE(r.BevatTabelData);
   const std::string s = Sep(28);
   const auto aantal = [](const std::string& n, const std::string& gem) {
-    return "  Aantal: " + std::string(7 - n.size(), ' ') + n + std::string(25, ' ') + "Gemiddeld:  " +
-           std::string(4 - gem.size(), ' ') + gem + " min";
+    return "  Aantal: " + std::string(7 - n.size(), ' ') + n + std::string(25, ' ') +
+           "Gemiddeld:  " + std::string(4 - gem.size(), ' ') + gem + " min";
   };
   EXPECT_EQ(r.Regels,
             Verwacht("Gemiddelde doorrijtijden (minuten) bij gespecificeerde minimum en maximum doorrijtijden.",

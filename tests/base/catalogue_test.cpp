@@ -115,23 +115,29 @@ TEST(TekstVullen, Table) {
       {"%s%s", {"a", "b"}, "ab"},
       {"%s (%s%%)", {"12", "40"}, "12 (40%)"},
       {"100%%", {}, "100%"},
-      {"%%s", {"x"}, "%s"},         // "%%" first, then an ordinary "s"
+      {"%%s", {"x"}, "%s"},  // "%%" first, then an ordinary "s"
       {"%%%s", {"x"}, "%x"},
       {"%s en %s", {"a"}, "a en "},  // a missing argument gives nothing
       {"%s", {}, ""},
-      {"geen", {"over"}, "geen"},    // arguments left over are ignored
-      {"50%", {}, "50%"},            // a lone "%" at the end stays
+      {"geen", {"over"}, "geen"},     // arguments left over are ignored
+      {"50%", {}, "50%"},             // a lone "%" at the end stays
       {"%d %x %", {"a"}, "%d %x %"},  // other sequences stay as they are
-      {"%s", {"%s %%"}, "%s %%"},    // an argument is not filled again
+      {"%s", {"%s %%"}, "%s %%"},     // an argument is not filled again
       {"", {"a"}, ""},
       {"\"%s\"\r\r%s", {"caf\xE9", "b"}, "\"caf\xE9\"\r\rb"},
   };
   for (const auto& r : rijen) {
     std::string uit;
     switch (r.waarden.size()) {
-      case 0: uit = TekstVullen(r.patroon, {}); break;
-      case 1: uit = TekstVullen(r.patroon, {r.waarden[0]}); break;
-      default: uit = TekstVullen(r.patroon, {r.waarden[0], r.waarden[1]}); break;
+      case 0:
+        uit = TekstVullen(r.patroon, {});
+        break;
+      case 1:
+        uit = TekstVullen(r.patroon, {r.waarden[0]});
+        break;
+      default:
+        uit = TekstVullen(r.patroon, {r.waarden[0], r.waarden[1]});
+        break;
     }
     EXPECT_EQ(uit, r.uit) << '"' << r.patroon << '"';
   }

@@ -142,7 +142,8 @@ TEST_F(CliWijzigen, SaveAsAsksBeforeOverwritingAfterTheCommandsOwnMessage) {
   map.Schrijf("bestaat.mpr", "oud");
   const auto u = Cli({"import-csv", project, map / "a.csv", "--save-as", map / "bestaat"});
   EXPECT_EQ(u.status, 1);
-  EXPECT_EQ(u.fout, GeimporteerdUtf8 + "Bestand overschrijven?\n\nBestand \"" + (map / "bestaat.mpr") + "\" bestaat al.\n");
+  EXPECT_EQ(u.fout,
+            GeimporteerdUtf8 + "Bestand overschrijven?\n\nBestand \"" + (map / "bestaat.mpr") + "\" bestaat al.\n");
   EXPECT_EQ(map.Lees("bestaat.mpr"), "oud");
   EXPECT_EQ(map.Lees("p.mpr"), origineel);
 
@@ -179,7 +180,9 @@ TEST_F(CliWijzigen, EveryFailureLeavesTheFilesAsTheyWere) {
       {{"shift-times", project, "--post", "001-ki", "--minutes", "2.5"}, 2, "morvask-cli: --minutes takes"},
       {{"shift-times", project, "--post", "001-ki"}, 2, "morvask-cli: shift-times needs"},
       {{"shift-times", project, "--minutes", "5"}, 2, "morvask-cli: shift-times needs"},
-      {{"shift-times", project, "--post", "009-ki", "--minutes", "5"}, 1, "morvask-cli: the project has no post '009-ki'"},
+      {{"shift-times", project, "--post", "009-ki", "--minutes", "5"},
+       1,
+       "morvask-cli: the project has no post '009-ki'"},
       {{"shift-times", project, "--post", "001-KI", "--minutes", "5"}, 1, "morvask-cli: the project has no post"},
       {{"shift-times", project, "--post", "", "--minutes", "5"}, 1, "morvask-cli: the project has no post"},
       {{"import-csv", project, csv, "--separator", ""}, 2, "morvask-cli: --separator takes"},
@@ -189,14 +192,17 @@ TEST_F(CliWijzigen, EveryFailureLeavesTheFilesAsTheyWere) {
       {{"import-csv", project}, 2, "morvask-cli: missing argument"},
       {{"import-csv", project, map / "geen.csv"}, 1, "Kan bestand " + (map / "geen.csv") + " niet openen.\n"},
       {{"import-csv", map / "geen.mpr", csv}, 1, "Kan bestand " + (map / "geen.mpr") + " niet openen.\n"},
-      {{"import-project", project, map / "geen.mpr"}, 1,
+      {{"import-project", project, map / "geen.mpr"},
+       1,
        "Met deze functie worden registraties van een ander Morvask-project ge\xC3\xAFmporteerd.\n"
        "Kan bestand niet openen!\n"},
-      {{"import-project", project, map / "nieuw.mpr"}, 1,
+      {{"import-project", project, map / "nieuw.mpr"},
+       1,
        "Met deze functie worden registraties van een ander Morvask-project ge\xC3\xAFmporteerd.\n"
        "Dit bestand is met een andere versie van Morvask gemaakt."},
       {{"import-project", project}, 2, "morvask-cli: missing argument"},
-      {{"sort", project, "--order", "PTK", "--save-as", map / "geen-map/uit"}, 1,
+      {{"sort", project, "--order", "PTK", "--save-as", map / "geen-map/uit"},
+       1,
        "Kan bestand \"" + (map / "geen-map/uit.mpr") + "\" niet opslaan."},
       {{"sort", project, "--order", "PTK", "--save-as", map / "a.csv"}, 1, "Bestand overschrijven?"},
   };

@@ -41,8 +41,8 @@ std::string VoorbeeldMatchbestand(const Project& p, int extraRegistraties = 0) {
   m.som = SomDoorrijtijden(p).value_or("");
   const auto w = [](const char* t, char type, const char* k) { return Waarneming(t, type, k); };
   m.routes = {Route({"001-ki", "002-ku"}, {w("0700", 'a', "92HJHN"), w("0712", 'a', "92HJHN")}),
-              Route({"001-ki", "007-t1", "003-ku"}, {w("0703", 'a', "67XR69"), w("0710", 'a', "67XR69"),
-                                                     w("0725", 'a', "67XR69")}),
+              Route({"001-ki", "007-t1", "003-ku"},
+                    {w("0703", 'a', "67XR69"), w("0710", 'a', "67XR69"), w("0725", 'a', "67XR69")}),
               Route({"002-ki", "001-ku"}, {w("0704", 'b', "3322ZJ"), w("0714", 'b', "3322ZJ")}),
               Route({"001-ki", "002-ku"}, {w("0705", 'a', "6KXF44"), w("0717", 'l', "6KXF44")})};
   m.controle = {"Iteration 1: TheSameLicenseNumbers",
@@ -95,13 +95,20 @@ TEST(CliReport, EveryReportTypeWritesWhatTheTextExportWrites) {
   const std::vector<Geval> gevallen = {
       {{}, opties(T::Overzicht, niets)},
       {{"--type", "overview", "--types", "b", "--majority"},
-       opties(T::Overzicht, [](auto& o) { o.Voertuigtypen.Aan = {false, false, false, false, true, false, false, false};
-                                          o.Voertuigtypen.Meerderheid = true; })},
+       opties(T::Overzicht,
+              [](auto& o) {
+                o.Voertuigtypen.Aan = {false, false, false, false, true, false, false, false};
+                o.Voertuigtypen.Meerderheid = true;
+              })},
       {{"--type", "dhb"}, opties(T::DHB, niets)},
       {{"--type", "dhb", "--routematrix"}, opties(T::DHB, [](auto& o) { o.Routematrix = true; })},
-      {{"--type", "traveltimes", "--detail"}, opties(T::Doorrijtijden, [](auto& o) { o.DoorrijtijdenDetaillijst = true; })},
+      {{"--type", "traveltimes", "--detail"},
+       opties(T::Doorrijtijden, [](auto& o) { o.DoorrijtijdenDetaillijst = true; })},
       {{"--type", "routes", "--detail", "--sort", "count", "--descending"},
-       opties(T::Routes, [](auto& o) { o.Routes = {RouteWeergave::Alle, true, true, true}; })},
+       opties(T::Routes,
+              [](auto& o) {
+                o.Routes = {RouteWeergave::Alle, true, true, true};
+              })},
       {{"--type", "routes", "--routes", "cordon"},
        opties(T::Routes, [](auto& o) { o.Routes.Weergave = RouteWeergave::Kordon; })},
       {{"--type", "nonroutes", "--detail"}, opties(T::NietRoutes, [](auto& o) { o.NietRoutesDetaillijst = true; })},
@@ -186,16 +193,20 @@ TEST(CliReport, FailuresAndWrongUsage) {
   };
   const std::string geen = map / "geen.ini";
   const std::vector<Geval> gevallen = {
-      {{"report", map / "weg.mma", "--project", VoorbeeldProject()}, 1,
+      {{"report", map / "weg.mma", "--project", VoorbeeldProject()},
+       1,
        "Bestand \"" + (map / "weg.mma") + "\" niet gevonden.\n"},
       {{"report", map / "v.mma", "--project", map / "weg.mpr"}, 1, "Kan bestand "},
       {{"report", map / "v.mma"}, 2, "morvask-cli: report needs --project PROJECT"},
       {{"report", "--project", VoorbeeldProject()}, 2, "morvask-cli: missing argument"},
-      {{"report", map / "v.mma", "--project", VoorbeeldProject(), "--type", "pie"}, 2,
+      {{"report", map / "v.mma", "--project", VoorbeeldProject(), "--type", "pie"},
+       2,
        "morvask-cli: --type takes overview|dhb|traveltimes|routes|nonroutes"},
-      {{"report", map / "v.mma", "--project", VoorbeeldProject(), "--routes", "some"}, 2,
+      {{"report", map / "v.mma", "--project", VoorbeeldProject(), "--routes", "some"},
+       2,
        "morvask-cli: --routes takes all|cordon|all-selected|one-selected"},
-      {{"report", map / "v.mma", "--project", VoorbeeldProject(), "--sort", "time"}, 2,
+      {{"report", map / "v.mma", "--project", VoorbeeldProject(), "--sort", "time"},
+       2,
        "morvask-cli: --sort takes post|count"},
       {{"report", map / "v.mma", "--project", VoorbeeldProject(), "--types", "ax"}, 2, "morvask-cli: --types"},
       {{"report", map / "v.mma", "--project", VoorbeeldProject(), "--posts", "001-ki,099-ku"}, 1, ""},
@@ -212,8 +223,8 @@ TEST(CliReport, MarkedPostsSelectTheRoutes) {
   TijdelijkeMap map;
   Voorbeeld v;
   map.Schrijf("v.mma", VoorbeeldMatchbestand(v.project));
-  const auto u = CliUitvoeren(
-      Met(Basis(map), {"--type", "routes", "--routes", "one-selected", "--posts", "007-t1,001-ku"}));
+  const auto u =
+      CliUitvoeren(Met(Basis(map), {"--type", "routes", "--routes", "one-selected", "--posts", "007-t1,001-ku"}));
   ASSERT_EQ(u.status, 0) << u.fout;
   EXPECT_NE(u.uit.find("\n" + Rij35("001-ki 007-t1 003-ku ", 1) + "\n"), std::string::npos);
   EXPECT_NE(u.uit.find("\n" + Rij35("002-ki 001-ku ", 1) + "\n"), std::string::npos);
@@ -228,9 +239,11 @@ TEST(CliReport, EveryReportOfTheExampleProjectAfterItsMatchingRun) {
   ASSERT_EQ(m.status, 0) << m.fout;
   Voorbeeld v;
   using T = Vergelijkingsrapporttype;
-  const std::vector<std::pair<std::string, T>> typen = {
-      {"overview", T::Overzicht}, {"dhb", T::DHB}, {"traveltimes", T::Doorrijtijden}, {"routes", T::Routes},
-      {"nonroutes", T::NietRoutes}};
+  const std::vector<std::pair<std::string, T>> typen = {{"overview", T::Overzicht},
+                                                        {"dhb", T::DHB},
+                                                        {"traveltimes", T::Doorrijtijden},
+                                                        {"routes", T::Routes},
+                                                        {"nonroutes", T::NietRoutes}};
   for (const auto& [naam, type] : typen) {
     RVergelijkingsrapportOpties opties;
     opties.Type = type;

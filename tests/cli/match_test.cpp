@@ -4,8 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <fcntl.h>
+#include <chrono>
 #include <string>
 #include <thread>
 #include <vector>
@@ -25,7 +25,8 @@ using Regels = std::vector<std::string>;
 std::string Projectbestand(const Regels& registraties) {
   std::string t =
       "[Morvask datafile]\r\n\r\n[**General variables**]\r\nFileVersion=320\r\nObservationInterval=1\r\n\r\n"
-      "[**Observation posts**]\r\n001-ki Oost\r\n002-ku West\r\n\r\n[**Travel times**]\r\n001-ki 002-ku 15   0   \r\n\r\n"
+      "[**Observation posts**]\r\n001-ki Oost\r\n002-ku West\r\n\r\n[**Travel times**]\r\n001-ki 002-ku 15   0   "
+      "\r\n\r\n"
       "[**License numbers**]\r\n";
   for (const auto& r : registraties) t += r + "\r\n";
   return t + "\r\n[**Notes**]\r\n\r\n";
@@ -83,22 +84,39 @@ TEST(CliMatch, OptionsSetTheWindowFields) {
   EXPECT_EQ(Instellingen(map.Lees("p.mma")),
             (Regels{"MiTimeFrom=0800", "MiTimeUntil=0811", "MiCorrectionPreAftPeriod=1", "MiNumberChar=6",
                     "MiNoCaseDifference=1", "MiIterative=1", "MiWithWildcards=1", "MiNumberChangedChar=0",
-                    "MiNumberDifferentChar=0", "MiWithMissedLicenses=1", "MiNoInsidePosts=0",
-                    "MiCheckBlockFirstPost=1", "MiInterruptByUser=0"}));
+                    "MiNumberDifferentChar=0", "MiWithMissedLicenses=1", "MiNoInsidePosts=0", "MiCheckBlockFirstPost=1",
+                    "MiInterruptByUser=0"}));
 
-  const auto gezet =
-      Match(map, {map / "p.mpr", "-o", map / "ander", "--description", "Spits \xC3\xA9\xC3\xA9n", "--from", "0775",
-                  "--until", "0900", "--no-correction", "--no-inside-posts", "--no-block-check", "--no-wildcards",
-                  "--swapped", "6", "--different", "5", "--case-sensitive", "--no-missed", "--positions", "1,3",
-                  "--not-iterative"});
+  const auto gezet = Match(map, {map / "p.mpr",
+                                 "-o",
+                                 map / "ander",
+                                 "--description",
+                                 "Spits \xC3\xA9\xC3\xA9n",
+                                 "--from",
+                                 "0775",
+                                 "--until",
+                                 "0900",
+                                 "--no-correction",
+                                 "--no-inside-posts",
+                                 "--no-block-check",
+                                 "--no-wildcards",
+                                 "--swapped",
+                                 "6",
+                                 "--different",
+                                 "5",
+                                 "--case-sensitive",
+                                 "--no-missed",
+                                 "--positions",
+                                 "1,3",
+                                 "--not-iterative"});
   ASSERT_EQ(gezet.status, 0) << gezet.fout;
   const std::string bestand = map.Lees("ander.mma");
   EXPECT_EQ(RegelsSplitsen(bestand)[4], "FileDescription=Spits \xE9\xE9n");
   EXPECT_EQ(Instellingen(bestand),
             (Regels{"MiTimeFrom=0815", "MiTimeUntil=0900", "MiCorrectionPreAftPeriod=0", "MiNumberChar=4",
                     "MiNoCaseDifference=0", "MiIterative=0", "MiWithWildcards=0", "MiNumberChangedChar=4",
-                    "MiNumberDifferentChar=4", "MiWithMissedLicenses=0", "MiNoInsidePosts=1",
-                    "MiCheckBlockFirstPost=0", "MiInterruptByUser=0"}));
+                    "MiNumberDifferentChar=4", "MiWithMissedLicenses=0", "MiNoInsidePosts=1", "MiCheckBlockFirstPost=0",
+                    "MiInterruptByUser=0"}));
 
   // The name keeps an extension ".mma" it already has.
   EXPECT_EQ(Match(map, {map / "p.mpr", "--output=" + (map / "derde.mma")}).status, 0);
@@ -121,7 +139,9 @@ TEST(CliMatch, ProjectWithoutRegistrationsGivesAnEmptyFile) {
 TEST(CliMatch, FailuresAndWrongUsage) {
   TijdelijkeMap map;
   map.Schrijf("p.mpr", Projectbestand(kRegistraties));
-  map.Schrijf("gereserveerd.mpr", Projectbestand({"001-ki 0800 a AB\xDF" "2CD", "002-ku 0810 a AB12CD"}));
+  map.Schrijf("gereserveerd.mpr", Projectbestand({"001-ki 0800 a AB\xDF"
+                                                  "2CD",
+                                                  "002-ku 0810 a AB12CD"}));
   map.Schrijf("tijd.mpr", Projectbestand({"001-ki 08.0 a AB12CD"}));
   struct Geval {
     std::vector<std::string> args;
@@ -184,8 +204,8 @@ TEST(CliMatch, InterruptCompletesTheFile) {
     dup2(niets, 1);
     dup2(niets, 2);
     std::string programma = MORVASK_CLI;
-    std::vector<std::string> args = {programma, "match", map / "groot.mpr", "-o", matchbestand,
-                                     "--settings", map / "geen.ini"};
+    std::vector<std::string> args = {programma,    "match",      map / "groot.mpr", "-o",
+                                     matchbestand, "--settings", map / "geen.ini"};
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);

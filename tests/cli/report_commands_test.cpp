@@ -5,8 +5,8 @@
 #include "analysis/intensities.h"
 #include "core/files.h"
 #include "core/project_file.h"
-#include "core/win1252.h"
 #include "core/project_test_support.h"
+#include "core/win1252.h"
 #include "network/posts_report.h"
 #include "network/travel_time_report.h"
 #include "network/vehicle_types_report.h"
@@ -56,7 +56,10 @@ TEST(CliRapporten, EachReportOfTheExampleProjectIsTheLibrarysReportAndItsTextExp
       {{"travel-times"}, [&] { return *RapportDoorrijtijden(o.ctx); }},
       {{"notes"}, [&] { return RapportAantekeningen(o.ctx); }},
       {{"check"}, [&] { return RegistratiesbestandControleren(o.ctx, {}); }},
-      {{"check", "--less-than", "6"}, [&] { return RegistratiesbestandControleren(o.ctx, {false, 6}); }},
+      {{"check", "--less-than", "6"},
+       [&] {
+         return RegistratiesbestandControleren(o.ctx, {false, 6});
+       }},
       {{"intensities"}, [&] { return *RapportIntensiteiten(o.ctx, venster); }},
   };
   TijdelijkeMap map;
@@ -92,7 +95,8 @@ TEST(CliRapporten, CsvIsTheTableOfAMatrixReportAndTextOtherwise) {
   const auto uit = Cli(map, {"intensities", p, "--format=csv"});
   EXPECT_EQ(AlsExport(uit.uit), inhoud);
   const auto doorrij = Cli(map, {"travel-times", p, "--format", "csv"});
-  EXPECT_EQ(EersteRegel(doorrij.uit), "\"Minimal\",\"e doorr\",\"ijtijde\",\"n      \",\"\",\"\",\"\",\"\",\"\",\"\",\"\"");
+  EXPECT_EQ(EersteRegel(doorrij.uit),
+            "\"Minimal\",\"e doorr\",\"ijtijde\",\"n      \",\"\",\"\",\"\",\"\",\"\",\"\",\"\"");
   // A report without table data is text whatever the format.
   const auto posten = Cli(map, {"posts", p, "--format", "csv"});
   EXPECT_EQ(posten.uit, Cli(map, {"posts", p}).uit);
@@ -164,7 +168,8 @@ TEST(CliRapporten, WrongUsageAndFailures) {
       {{"posts", p, "--format", "pdf"}, 2, "morvask-cli: --format"},
       {{"notes"}, 2, "morvask-cli: missing argument"},
       {{"notes", map / "ontbreekt.mpr"}, 1, "Kan bestand "},
-      {{"posts", p, "-o", map / "geen/map/r.txt"}, 1,
+      {{"posts", p, "-o", map / "geen/map/r.txt"},
+       1,
        "Kan bestand \"" + (map / "geen/map/r.txt") + "\" niet opslaan. Mogelijk geen schrijfrechten"},
   };
   for (const Geval& g : gevallen) {

@@ -86,8 +86,8 @@ class BestandenTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    map_ = fs::temp_directory_path() / ("morvask_files_" + std::string(info->name()) + "_" +
-                                        std::to_string(::getpid()));
+    map_ =
+        fs::temp_directory_path() / ("morvask_files_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
     fs::remove_all(map_);
     fs::create_directories(map_);
   }

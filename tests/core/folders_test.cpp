@@ -48,11 +48,17 @@ class Omgeving {
  public:
   void Zet(const char* naam, const char* waarde) {
     Bewaar(naam);
-    if (waarde) setenv(naam, waarde, 1); else unsetenv(naam);
+    if (waarde)
+      setenv(naam, waarde, 1);
+    else
+      unsetenv(naam);
   }
   ~Omgeving() {
     for (const auto& [naam, waarde] : oud_)
-      if (waarde) setenv(naam.c_str(), waarde->c_str(), 1); else unsetenv(naam.c_str());
+      if (waarde)
+        setenv(naam.c_str(), waarde->c_str(), 1);
+      else
+        unsetenv(naam.c_str());
   }
 
  private:

@@ -23,14 +23,14 @@ TEST(FormPositieOpslaan, RecordsReplacesAndAppends) {
                                        "HoofdForm=M:0;L:8;T:8;W:8;H:8", "HoofdForm2=M:0;L:7;T:7;W:7;H:7"};
   FormPositieOpslaan(posities, std::vector<RVenster>{
                                    {"HoofdForm", 196, 115, 725, 520, false, true},
-                                   {"GoToForm", 0, 12, 200, 100, true, false},  // only one coordinate 0
+                                   {"GoToForm", 0, 12, 200, 100, true, false},     // only one coordinate 0
                                    {"VehTypesForm", 0, 0, 300, 300, false, true},  // at (0, 0): not recorded
-                                   {"WnpForm", 0, 0, 300, 300, false, true},  // its old entry stays
+                                   {"WnpForm", 0, 0, 300, 300, false, true},       // its old entry stays
                                });
-  EXPECT_EQ(posities, (std::vector<std::string>{
-                          "WnpForm=M:0;L:1;T:1;W:1;H:1", "", "HoofdForm=M:0;L:196;T:115;W:725;H:520",
-                          "HoofdForm=M:0;L:8;T:8;W:8;H:8", "HoofdForm2=M:0;L:7;T:7;W:7;H:7",
-                          "GoToForm=M:1;L:0;T:12;W:200;H:100"}));
+  EXPECT_EQ(posities,
+            (std::vector<std::string>{"WnpForm=M:0;L:1;T:1;W:1;H:1", "", "HoofdForm=M:0;L:196;T:115;W:725;H:520",
+                                      "HoofdForm=M:0;L:8;T:8;W:8;H:8", "HoofdForm2=M:0;L:7;T:7;W:7;H:7",
+                                      "GoToForm=M:1;L:0;T:12;W:200;H:100"}));
   EXPECT_EQ(FormPositieRegel({"X", -8, -8, 1936, 1056, true, true}), "X=M:1;L:-8;T:-8;W:1936;H:1056");
 }
 

@@ -19,16 +19,53 @@ namespace morvask {
 namespace {
 
 std::string GeldigBestand() {
-  return RegelsSamenvoegen({
-      "[Morvask datafile]", "", "[**General variables**]", "FileVersion=320", "ProjectDescription=Fuzz",
-      "ReportText1=R1", "ReportText2=R2", "ObservationInterval=5", "ShowNotesDialog=0", "WildcardCharacter=#",
-      "MissedLicenseCharacter=*", "VehTypea=A", "VehTypel=L", "VehTypem=M", "VehTypez=Z", "VehTypeb=B",
-      "VehTypeo=O", "VehTypeu=U", "VehTyper=R", "", "[**Observation posts**]", "001-ki Noord in",
-      "001-ku Noord uit", "002-t1 Midden", "002-t2 Midden terug", "", "[**Travel times**]",
-      "001-ki 001-ku 15   3   ", "001-ki 002-t1 5    0   ", "001-ki 002-t2 5    0   ", "002-t1 001-ku 9    1   ",
-      "002-t1 002-t2 5    0   ", "002-t2 001-ku 5    0   ", "002-t2 002-t1 5    0   ", "", "[**License numbers**]",
-      "001-ki 0815 a AB12CD", "002-t1 0820 l XY99ZZ", "002-t2 0825 m QQ11RR", "001-ku 0830 a AB12CD", "",
-      "[**Notes**]", "Eerste regel", "[**Let op**]", "", "laatste", ""});
+  return RegelsSamenvoegen({"[Morvask datafile]",
+                            "",
+                            "[**General variables**]",
+                            "FileVersion=320",
+                            "ProjectDescription=Fuzz",
+                            "ReportText1=R1",
+                            "ReportText2=R2",
+                            "ObservationInterval=5",
+                            "ShowNotesDialog=0",
+                            "WildcardCharacter=#",
+                            "MissedLicenseCharacter=*",
+                            "VehTypea=A",
+                            "VehTypel=L",
+                            "VehTypem=M",
+                            "VehTypez=Z",
+                            "VehTypeb=B",
+                            "VehTypeo=O",
+                            "VehTypeu=U",
+                            "VehTyper=R",
+                            "",
+                            "[**Observation posts**]",
+                            "001-ki Noord in",
+                            "001-ku Noord uit",
+                            "002-t1 Midden",
+                            "002-t2 Midden terug",
+                            "",
+                            "[**Travel times**]",
+                            "001-ki 001-ku 15   3   ",
+                            "001-ki 002-t1 5    0   ",
+                            "001-ki 002-t2 5    0   ",
+                            "002-t1 001-ku 9    1   ",
+                            "002-t1 002-t2 5    0   ",
+                            "002-t2 001-ku 5    0   ",
+                            "002-t2 002-t1 5    0   ",
+                            "",
+                            "[**License numbers**]",
+                            "001-ki 0815 a AB12CD",
+                            "002-t1 0820 l XY99ZZ",
+                            "002-t2 0825 m QQ11RR",
+                            "001-ku 0830 a AB12CD",
+                            "",
+                            "[**Notes**]",
+                            "Eerste regel",
+                            "[**Let op**]",
+                            "",
+                            "laatste",
+                            ""});
 }
 
 std::string OudBestand() {
@@ -38,11 +75,21 @@ std::string OudBestand() {
                             "[Opmerkingen van gebruiker]", "notitie"});
 }
 
-const std::vector<std::string> Koppen = {
-    "[**General variables**]", "[**Observation posts**]", "[**Travel times**]", "[**License numbers**]",
-    "[**Notes**]",             "[Projectgegevens]",       "[Waarnemingsposten]", "[Doorrijtijden]",
-    "[Kentekens]",             "[Opmerkingen van gebruiker]", "[**", "FileVersion=", "ObservationInterval=x",
-    "FileVersion=999", "ShowNotesDialog=1"};
+const std::vector<std::string> Koppen = {"[**General variables**]",
+                                         "[**Observation posts**]",
+                                         "[**Travel times**]",
+                                         "[**License numbers**]",
+                                         "[**Notes**]",
+                                         "[Projectgegevens]",
+                                         "[Waarnemingsposten]",
+                                         "[Doorrijtijden]",
+                                         "[Kentekens]",
+                                         "[Opmerkingen van gebruiker]",
+                                         "[**",
+                                         "FileVersion=",
+                                         "ObservationInterval=x",
+                                         "FileVersion=999",
+                                         "ShowNotesDialog=1"};
 
 class Mutator {
  public:

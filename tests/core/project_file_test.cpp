@@ -69,8 +69,10 @@ std::vector<std::string> Sectie(const std::string& kop) {
   bool binnen = false;
   for (std::size_t i = 0; i < VoorbeeldRegels.size(); ++i) {
     const std::string& r = VoorbeeldRegels[i];
-    if (r == kop) binnen = true;
-    else if (binnen && r.starts_with("[**") && r != "[**Let op**]") break;
+    if (r == kop)
+      binnen = true;
+    else if (binnen && r.starts_with("[**") && r != "[**Let op**]")
+      break;
     if (binnen) uit.push_back(r);
   }
   return uit;
@@ -92,8 +94,8 @@ TEST(ProjectLezen, ReadsEveryPartOfTheCurrentFormat) {
   ASSERT_EQ(p.Postlijst.size(), 3u);
   EXPECT_EQ(p.Postlijst[2].Postcode.view(), "002-t1");
   EXPECT_EQ(p.Postlijst[2].Omschrijving.view(), "Midden \xE9\xE9n");
-  EXPECT_EQ(p.Doorrijtijdentabel,
-            (std::vector<std::string>{"001-ki 001-ku 15   3   ", "001-ki 002-t1 5    0   ", "002-t1 001-ku 9999 12  "}));
+  EXPECT_EQ(p.Doorrijtijdentabel, (std::vector<std::string>{"001-ki 001-ku 15   3   ", "001-ki 002-t1 5    0   ",
+                                                            "002-t1 001-ku 9999 12  "}));
   ASSERT_EQ(p.Registratielijst.size(), 3u);
   EXPECT_EQ(p.Registratielijst[1].Regel(), "002-t1 0820 l XY99");
   EXPECT_EQ(p.Aantekeningen, (std::vector<std::string>{"Eerste regel", "", "[**Let op**]", "na de kop"}));
@@ -176,9 +178,9 @@ TEST(ProjectLezen, KeysIgnoreLetterCaseAndOnlyOneMeansTrue) {
     const char* regel;
     bool tonen;
   };
-  for (const Geval& g : {Geval{"ShowNotesDialog=1", true}, Geval{"SHOWNOTESDIALOG=1", true},
-                         Geval{"ShowNotesDialog=yes", false}, Geval{"ShowNotesDialog=true", false},
-                         Geval{"ShowNotesDialog= 1", false}, Geval{"ShowNotesDialog=0", false}}) {
+  for (const Geval& g :
+       {Geval{"ShowNotesDialog=1", true}, Geval{"SHOWNOTESDIALOG=1", true}, Geval{"ShowNotesDialog=yes", false},
+        Geval{"ShowNotesDialog=true", false}, Geval{"ShowNotesDialog= 1", false}, Geval{"ShowNotesDialog=0", false}}) {
     SCOPED_TRACE(g.regel);
     std::vector<std::string> regels = VoorbeeldRegels;
     regels[8] = g.regel;
@@ -202,8 +204,8 @@ TEST(ProjectLezen, KeysIgnoreLetterCaseAndOnlyOneMeansTrue) {
 
 TEST(ProjectLezen, MissingKeysKeepTheNewProjectValues) {
   ProjectOmgeving o;
-  o.Schrijf("kaal.mpr", RegelsSamenvoegen({"[Morvask datafile]", "", "[**General variables**]", "onzin",
-                                           "Onbekend=3", "VehTypex=X", "VehTypeb=Touringcar", ""}));
+  o.Schrijf("kaal.mpr", RegelsSamenvoegen({"[Morvask datafile]", "", "[**General variables**]", "onzin", "Onbekend=3",
+                                           "VehTypex=X", "VehTypeb=Touringcar", ""}));
   ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "kaal.mpr")));
   EXPECT_EQ(o.project.Gegevens.VehTypeb, "Touringcar");
   EXPECT_EQ(o.project.Gegevens.VehTypea, o.catalogus["AA00170"]);
@@ -348,8 +350,9 @@ TEST(ProjectLezen, TheTravelTimeTableIsRebuiltFromThePosts) {
   ASSERT_EQ(o.project.Postlijst.size(), 3u);
   EXPECT_EQ(o.project.Postlijst[0].Postcode.view(), "001-ki");
   EXPECT_EQ(o.project.Postlijst[2].Postcode.view(), "002-t1");
-  EXPECT_EQ(o.project.Doorrijtijdentabel,
-            (std::vector<std::string>{"001-ki 001-ku 15   3   ", "001-ki 002-t1 5    0   ", "002-t1 001-ku 9999 12  "}));
+  EXPECT_EQ(
+      o.project.Doorrijtijdentabel,
+      (std::vector<std::string>{"001-ki 001-ku 15   3   ", "001-ki 002-t1 5    0   ", "002-t1 001-ku 9999 12  "}));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -426,10 +429,10 @@ TEST(OudProjectLezen, ASecondLineThatIsNotEmptyMeansLegacyWhateverTheFirstLine) 
 
 TEST(OudProjectLezen, ASectionFollowedDirectlyByTheNextHeaderIsNotLost) {
   ProjectOmgeving o;
-  o.Schrijf("dicht.mpr", RegelsSamenvoegen({"[Morvask datafile]", "210", "[Projectgegevens]", "Dicht",
-                                            "[Waarnemingsposten]", "001-ki Noord", "002-ku Zuid", "[Doorrijtijden]",
-                                            "001-ki 002-ku 30   4   ", "[Kentekens]", "001-ki 0815 a AB12CD",
-                                            "[Opmerkingen van gebruiker]", "notitie"}));
+  o.Schrijf("dicht.mpr",
+            RegelsSamenvoegen({"[Morvask datafile]", "210", "[Projectgegevens]", "Dicht", "[Waarnemingsposten]",
+                               "001-ki Noord", "002-ku Zuid", "[Doorrijtijden]", "001-ki 002-ku 30   4   ",
+                               "[Kentekens]", "001-ki 0815 a AB12CD", "[Opmerkingen van gebruiker]", "notitie"}));
   ASSERT_TRUE(OudProjectLezen(o.ctx, (o.map / "dicht.mpr")));
   EXPECT_EQ(o.project.Postlijst.size(), 2u);
   EXPECT_EQ(o.project.Doorrijtijdentabel, std::vector<std::string>{"001-ki 002-ku 30   4   "});
@@ -530,9 +533,9 @@ TEST(ReservebestandenMaken, FiveSlotsRotateWithTheNewestInSlotOne) {
   const std::string backup = (o.map / "backup/");
   const std::string naam = (o.map / "p.mpr");
   const std::vector<std::vector<std::string>> verwacht = {
-      {"-", "-", "-", "-", "-"},       // the first save has nothing to copy
-      {"v1", "-", "-", "-", "-"},      {"v2", "v1", "-", "-", "-"},   {"v3", "v2", "v1", "-", "-"},
-      {"v4", "v3", "v2", "v1", "-"},   {"v5", "v4", "v3", "v2", "v1"}, {"v6", "v5", "v4", "v3", "v2"},
+      {"-", "-", "-", "-", "-"},  // the first save has nothing to copy
+      {"v1", "-", "-", "-", "-"},    {"v2", "v1", "-", "-", "-"},    {"v3", "v2", "v1", "-", "-"},
+      {"v4", "v3", "v2", "v1", "-"}, {"v5", "v4", "v3", "v2", "v1"}, {"v6", "v5", "v4", "v3", "v2"},
   };
   for (std::size_t i = 0; i < verwacht.size(); ++i) {
     o.project.Gegevens.Projectomschrijving = "v" + std::to_string(i + 1);

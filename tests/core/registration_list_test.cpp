@@ -49,8 +49,7 @@ TEST(Aantallen, PostsByKind) {
   const struct {
     const char* soort;
     int aantal;
-  } gevallen[] = {{"Alles", 7}, {"alles", 0}, {"I", 2}, {"U", 3}, {"T", 2},
-                  {"I*U", 6},   {"i", 0},     {"", 0},  {"X", 0}};
+  } gevallen[] = {{"Alles", 7}, {"alles", 0}, {"I", 2}, {"U", 3}, {"T", 2}, {"I*U", 6}, {"i", 0}, {"", 0}, {"X", 0}};
   for (const auto& g : gevallen) EXPECT_EQ(AantalPosten(p, g.soort), g.aantal) << g.soort;
   EXPECT_EQ(AantalPosten(Project{}, "Alles"), 0);
   EXPECT_EQ(AantalPosten(Project{}, "I*U"), 0);
@@ -60,7 +59,8 @@ TEST(Aantallen, EarliestAndLatestTimeSkipTimesThatAreNoNumber) {
   Project p;
   EXPECT_EQ(VroegsteTijd(p), 0);
   EXPECT_EQ(LaatsteTijd(p), 0);
-  for (const char* tijd : {"0815", "ab12", "0700", "2359", " 015", "8:00"}) p.RegistratieToevoegen("001-ki", tijd, "a", "X");
+  for (const char* tijd : {"0815", "ab12", "0700", "2359", " 015", "8:00"})
+    p.RegistratieToevoegen("001-ki", tijd, "a", "X");
   EXPECT_EQ(VroegsteTijd(p), 700);
   EXPECT_EQ(LaatsteTijd(p), 2359);
 
@@ -132,9 +132,9 @@ TEST(GebruikteVerwijderen, EveryRegistrationUsedLeavesAnEmptyList) {
 
 TEST(GebruikteVerwijderenMetGeprobeerd, TriedMarksSurviveAndShortFieldsComeBackUnshifted) {
   Project p;
-  p.RegistratieToevoegen("01-ki", "0815", "a", "AB12");    // post shorter than its width
+  p.RegistratieToevoegen("01-ki", "0815", "a", "AB12");  // post shorter than its width
   p.RegistratieToevoegen("002-ku", "0900", "l", "WEG");
-  p.RegistratieToevoegen("003-t1", "815", "", "AB 12");    // short time, no type, plate with a space
+  p.RegistratieToevoegen("003-t1", "815", "", "AB 12");  // short time, no type, plate with a space
   p.RegistratieToevoegen("004-t2", "1000", "b", "XY99ZZ");
   p.Registratielijst[0].Geprobeerd = true;
   p.Registratielijst[1].Gebruikt = true;
@@ -186,7 +186,8 @@ TEST(PostVerwijderen, AllPostsButOneAndTheirRegistrationsKeepTheirOrder) {
 
 TEST(PostVerwijderen, WorkListsSkipEntriesWithoutACode) {
   Project p;
-  p.Werkpostlijst = {RWaarnemingspost{"001-ki", "Een", true}, RWaarnemingspost{}, RWaarnemingspost{"002-ku", "", false}};
+  p.Werkpostlijst = {RWaarnemingspost{"001-ki", "Een", true}, RWaarnemingspost{},
+                     RWaarnemingspost{"002-ku", "", false}};
   p.Werkregistratielijst = {RRegistratie("001-ki", "0800", "a", "A"), RRegistratie("", "0800", "a", "B")};
   p.PostToevoegen("009-ki", "weg");
   p.RegistratieToevoegen("009-ki", "0900", "a", "WEG");

@@ -49,9 +49,7 @@ std::string ZonderSpaties(std::string_view tekst) {
   return uit;
 }
 
-std::string Routecijfer(char c) {
-  return c == 'i' ? "1" : c == '1' ? "2" : c == '2' ? "3" : c == 'u' ? "4" : "5";
-}
+std::string Routecijfer(char c) { return c == 'i' ? "1" : c == '1' ? "2" : c == '2' ? "3" : c == 'u' ? "4" : "5"; }
 
 std::string Sleutelregel(const RRegistratie& r, std::string_view code) {
   const std::string post = Opgevuld(r.Post, 6), tijd = Opgevuld(r.Tijd, 4), type = Opgevuld(r.Voertuigtype, 1),
@@ -121,8 +119,18 @@ TEST(RegistratiesSorteren, MatchesTheKeyLineSortForEveryOrder) {
   const std::vector<std::string> tijden = {"0800", "0801", "0759", "815", "1200", ""};
   const std::vector<std::string> typen = {"a", "l", "A", "b", ""};
   // A byte above 127 sorts after every ASCII character (bytes compare unsigned).
-  const std::vector<std::string> platen = {"AB12CD", "ab12cd", "AB 12", "AB12", "zz-99", "#B12CD", "Ab", "",
-                                           "\xE9" "B12", "~B12", "A\xCD"};
+  const std::vector<std::string> platen = {"AB12CD",
+                                           "ab12cd",
+                                           "AB 12",
+                                           "AB12",
+                                           "zz-99",
+                                           "#B12CD",
+                                           "Ab",
+                                           "",
+                                           "\xE9"
+                                           "B12",
+                                           "~B12",
+                                           "A\xCD"};
   auto kies = [&](const std::vector<std::string>& v) { return v[rng() % v.size()]; };
   std::vector<Velden> registraties;
   for (int i = 0; i < 400; ++i) registraties.push_back({kies(posten), kies(tijden), kies(typen), kies(platen)});
@@ -156,8 +164,8 @@ TEST(RegistratiesSorteren, RouteOrderPutsInboundThenDirectionOneThenTwoThenOutbo
 
 TEST(RegistratiesSorteren, EqualKeysKeepTheirListOrder) {
   // Keys that differ only in letter case are equal.
-  const std::vector<Velden> volgorde1 = {{"001-ki", "0800", "a", "ab12"}, {"001-ki", "0800", "a", "AB12"},
-                                         {"001-ki", "0800", "a", "Ab12"}};
+  const std::vector<Velden> volgorde1 = {
+      {"001-ki", "0800", "a", "ab12"}, {"001-ki", "0800", "a", "AB12"}, {"001-ki", "0800", "a", "Ab12"}};
   const std::vector<Velden> volgorde2 = {volgorde1[2], volgorde1[0], volgorde1[1]};
   for (const char* code : AlleVolgorden) {
     for (const auto& lijst : {volgorde1, volgorde2}) {
@@ -169,19 +177,20 @@ TEST(RegistratiesSorteren, EqualKeysKeepTheirListOrder) {
 }
 
 TEST(RegistratiesSorteren, PtkTwiceLeavesTheListUnchangedAndPlatesLoseTheirSpaces) {
-  Project project = ProjectMet({{"002-ku", "0900", "a", "AB 12"}, {"001-ki", "0815", "l", "XY99ZZ"},
-                                {"001-ki", "0800", "a", "B"}});
+  Project project =
+      ProjectMet({{"002-ku", "0900", "a", "AB 12"}, {"001-ki", "0815", "l", "XY99ZZ"}, {"001-ki", "0800", "a", "B"}});
   RegistratiesSorteren(project, "PTK");
   const std::vector<Velden> eenmaal = VeldenVan(project);
-  EXPECT_EQ(eenmaal, (std::vector<Velden>{{"001-ki", "0800", "a", "B"}, {"001-ki", "0815", "l", "XY99ZZ"},
-                                          {"002-ku", "0900", "a", "AB12"}}));
+  EXPECT_EQ(eenmaal,
+            (std::vector<Velden>{
+                {"001-ki", "0800", "a", "B"}, {"001-ki", "0815", "l", "XY99ZZ"}, {"002-ku", "0900", "a", "AB12"}}));
   RegistratiesSorteren(project, "PTK");
   EXPECT_EQ(VeldenVan(project), eenmaal);
 }
 
 TEST(RegistratiesSorteren, ShortFieldsComeBackUnshiftedInEveryOrder) {
-  const std::vector<Velden> lijst = {{"01-ki", "0815", "a", "AB12CD"}, {"002-ku", "815", "", "X"},
-                                     {"003-t1", "0900", "b", "Q"}};
+  const std::vector<Velden> lijst = {
+      {"01-ki", "0815", "a", "AB12CD"}, {"002-ku", "815", "", "X"}, {"003-t1", "0900", "b", "Q"}};
   for (const char* code : AlleVolgorden) {
     Project project = ProjectMet(lijst);
     RegistratiesSorteren(project, code);

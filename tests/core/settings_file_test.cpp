@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <functional>
 
-#include "core/files.h"
 #include "base/catalogue.h"
+#include "core/files.h"
 #include "support/fake_ui.h"
 #include "support/temp_folder.h"
 
@@ -148,8 +148,8 @@ TEST_F(InstellingenBestand, ValuesAndKeys) {
 }
 
 TEST_F(InstellingenBestand, OnlyLinesAfterTheGeneralHeaderCount) {
-  auto s = Lees({"Language=Voor", "[**general variables**]", "MakeBackUps=0", "[**General variables**] ",
-                 "ReportShowPosts=1"});
+  auto s = Lees(
+      {"Language=Voor", "[**general variables**]", "MakeBackUps=0", "[**General variables**] ", "ReportShowPosts=1"});
   // Neither header is exactly "[**General variables**]": nothing is read.
   EXPECT_EQ(s.Taal, "Nederlands");
   EXPECT_TRUE(s.ReservebestandMaken);

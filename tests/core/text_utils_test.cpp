@@ -17,31 +17,20 @@ TEST(TekstUitlijnen, Table) {
     const char* uit;
   };
   const std::vector<Rij> rijen = {
-      {"L", "12", " ", 4, "12  "},
-      {"R", "12", " ", 4, "  12"},
-      {"L", "12345", " ", 4, "1234"},
-      {"R", "12345", " ", 4, "1234"},
-      {"F", "-", " ", 3, "---"},
-      {"F", "ab", " ", 3, "ababab"},  // the text repeated width times
-      {"F", "abcd", " ", 2, "abab"},  // cut to the width first
-      {"L", "AB", " ", 1, "A"},
-      {"R", "AB", " ", 1, "A"},
-      {"R", "", ".", 1, "."},
-      {"F", "xy", " ", 1, "x"},
-      {"L", "12", "", 4, "12  "},    // an empty fill counts as one space
-      {"R", "12", "", 4, "  12"},
-      {"L", "12", "-", 4, "12--"},
-      {"R", "7", "0", 3, "007"},
-      {"L", "12", "ab", 4, "12abab"},  // the fill is repeated, not cut
-      {"L", "1234", " ", 4, "1234"},
-      {"L", "", " ", 3, "   "},
-      {"L", "12", " ", 0, ""},
-      {"F", "", " ", 3, ""},
+      {"L", "12", " ", 4, "12  "},    {"R", "12", " ", 4, "  12"},
+      {"L", "12345", " ", 4, "1234"}, {"R", "12345", " ", 4, "1234"},
+      {"F", "-", " ", 3, "---"},      {"F", "ab", " ", 3, "ababab"},  // the text repeated width times
+      {"F", "abcd", " ", 2, "abab"},                                  // cut to the width first
+      {"L", "AB", " ", 1, "A"},       {"R", "AB", " ", 1, "A"},
+      {"R", "", ".", 1, "."},         {"F", "xy", " ", 1, "x"},
+      {"L", "12", "", 4, "12  "},  // an empty fill counts as one space
+      {"R", "12", "", 4, "  12"},     {"L", "12", "-", 4, "12--"},
+      {"R", "7", "0", 3, "007"},      {"L", "12", "ab", 4, "12abab"},  // the fill is repeated, not cut
+      {"L", "1234", " ", 4, "1234"},  {"L", "", " ", 3, "   "},
+      {"L", "12", " ", 0, ""},        {"F", "", " ", 3, ""},
       {"l", "12", " ", 4, ""},  // other alignments, lower case included, give nothing
-      {"C", "12", " ", 4, ""},
-      {"", "12", " ", 4, ""},
-      {"LR", "12", " ", 4, ""},
-      {"L", "12", " ", -3, ""},
+      {"C", "12", " ", 4, ""},        {"", "12", " ", 4, ""},
+      {"LR", "12", " ", 4, ""},       {"L", "12", " ", -3, ""},
   };
   for (const auto& r : rijen)
     EXPECT_EQ(TekstUitlijnen(r.uitlijning, r.tekst, r.vulling, r.breedte), r.uit)
@@ -72,7 +61,7 @@ TEST(SleutelWaarde, LeavesTheValueUnchangedWithoutAMatch) {
       {"FileVersion =320", "FileVersion"},  // the space belongs to the key
       {"=320", "FileVersion"},
       {"", "FileVersion"},
-      {"a=FileVersion=3", "FileVersion"},   // the key is the part before the first "="
+      {"a=FileVersion=3", "FileVersion"},      // the key is the part before the first "="
       {"Fil\xC9Version=3", "Fil\xE9Version"},  // only ASCII letters ignore case
   };
   for (const auto& [regel, sleutel] : gevallen) {
@@ -87,8 +76,8 @@ TEST(SleutelWaarde, LeavesTheValueUnchangedWithoutAMatch) {
 
 TEST(SleutelGetal, ValueAsInteger) {
   const std::vector<std::pair<const char*, int>> gevallen = {
-      {"MatchClearMemory=2000", 2000}, {"matchclearmemory=-5", -5}, {"MATCHCLEARMEMORY=+7", 7},
-      {"MatchClearMemory=", 0},        {"MatchClearMemory=abc", 0}, {"MatchClearMemory=12x", 0},
+      {"MatchClearMemory=2000", 2000}, {"matchclearmemory=-5", -5},         {"MATCHCLEARMEMORY=+7", 7},
+      {"MatchClearMemory=", 0},        {"MatchClearMemory=abc", 0},         {"MatchClearMemory=12x", 0},
       {"MatchClearMemory=1.5", 0},     {"MatchClearMemory=99999999999", 0},
   };
   for (const auto& [regel, verwacht] : gevallen) {
@@ -100,12 +89,13 @@ TEST(SleutelGetal, ValueAsInteger) {
 
 TEST(IsGeheelGetal, Table) {
   const std::vector<std::pair<const char*, bool>> gevallen = {
-      {"0", true},           {"0815", true},         {"-12", true},         {"+12", true},
-      {"2147483647", true},  {"-2147483648", true},  {"2147483648", false}, {"-2147483649", false},
-      {"99999999999999999999", false},               {"", false},           {"-", false},
-      {"+", false},          {" 12", false},         {"12 ", false},        {"1 2", false},
-      {"12a", false},        {"0x1F", false},        {"1.0", false},        {"--1", false},
-      {"+-1", false},
+      {"0", true},           {"0815", true},         {"-12", true},
+      {"+12", true},         {"2147483647", true},   {"-2147483648", true},
+      {"2147483648", false}, {"-2147483649", false}, {"99999999999999999999", false},
+      {"", false},           {"-", false},           {"+", false},
+      {" 12", false},        {"12 ", false},         {"1 2", false},
+      {"12a", false},        {"0x1F", false},        {"1.0", false},
+      {"--1", false},        {"+-1", false},
   };
   for (const auto& [tekst, geheel] : gevallen) EXPECT_EQ(IsGeheelGetal(tekst), geheel) << '"' << tekst << '"';
   EXPECT_EQ(NaarGetal("0815"), 815);

@@ -72,9 +72,9 @@ TEST(DoorrijtijdentabelBijwerken, ValuesAreTrimmedPaddedAndCut) {
   for (const Geval& g : {
            Geval{"001-ki 002-ku 15   3   ", "001-ki 002-ku 15   3   "},
            Geval{"001-ki 002-ku   8   12", "001-ki 002-ku 8    12  "},
-           Geval{"001-ki 002-ku 15  ", "001-ki 002-ku 15   0   "},     // 18 characters
-           Geval{"001-ki 002-ku 15   ", "001-ki 002-ku 15   0   "},    // 19: position 20 missing
-           Geval{"001-ki 002-ku 15    ", "001-ki 002-ku 15       "},   // 20: an empty minimum
+           Geval{"001-ki 002-ku 15  ", "001-ki 002-ku 15   0   "},       // 18 characters
+           Geval{"001-ki 002-ku 15   ", "001-ki 002-ku 15   0   "},      // 19: position 20 missing
+           Geval{"001-ki 002-ku 15    ", "001-ki 002-ku 15       "},     // 20: an empty minimum
            Geval{"001-ki 002-ku 123456789", "001-ki 002-ku 1234 6789"},  // a field is four wide
            Geval{"001-ki 002-ku 0    0   ", "001-ki 002-ku 0    0   "},  // blocked stays blocked
            Geval{"001-ki 002-ku", "001-ki 002-ku      0   "},
@@ -105,15 +105,15 @@ TEST(PostlijstSorteren, ComparesCapitalisedAsciiBytewiseAndKeepsEqualTextsInOrde
   Project p;
   p.PostToevoegen("001-Ku", "b");
   p.PostToevoegen("001-ki", "a");
-  p.PostToevoegen("001-k_", "c");   // "_" sorts after the capitals, so after "KI" and "KU"
+  p.PostToevoegen("001-k_", "c");  // "_" sorts after the capitals, so after "KI" and "KU"
   p.PostToevoegen("001-kz", "d");
   p.PostToevoegen("001-k\xC9", "e");  // not an ASCII letter: compared as the byte 0xC9, above "Z"
   p.PostToevoegen("000-ki", "eerste");
   p.PostToevoegen("002-ki", "Zelfde");
   p.PostToevoegen("002-KI", "zelfde");  // equal without case: stays behind the first
   PostlijstSorteren(p);
-  EXPECT_EQ(Codes(p), (std::vector<std::string>{"000-ki", "001-ki", "001-Ku", "001-kz", "001-k_", "001-k\xC9",
-                                                "002-ki", "002-KI"}));
+  EXPECT_EQ(Codes(p), (std::vector<std::string>{"000-ki", "001-ki", "001-Ku", "001-kz", "001-k_", "001-k\xC9", "002-ki",
+                                                "002-KI"}));
   EXPECT_EQ(p.Postlijst[6].Omschrijving.view(), "Zelfde");
 }
 

@@ -55,14 +55,16 @@ TEST(Win1252, RoundTripsOfTheProgramsCharacters) {
 }
 
 TEST(Win1252, BytesWithoutACharacterBecomeQuestionMarks) {
-  EXPECT_EQ(Win1252NaarUtf8("a\x81\x8D\x8F\x90\x9D" "b"), "a?????b");
+  EXPECT_EQ(Win1252NaarUtf8("a\x81\x8D\x8F\x90\x9D"
+                            "b"),
+            "a?????b");
 }
 
 TEST(Win1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-  EXPECT_EQ(Utf8NaarWin1252("\u0100"), "?");               // Ā
-  EXPECT_EQ(Utf8NaarWin1252("a\u4E2Db"), "a?b");           // 中
-  EXPECT_EQ(Utf8NaarWin1252("\U0001F600"), "?");           // an emoji, four bytes
-  EXPECT_EQ(Utf8NaarWin1252("\u0081\u009D"), "??");        // C1 controls have no byte
+  EXPECT_EQ(Utf8NaarWin1252("\u0100"), "?");         // Ā
+  EXPECT_EQ(Utf8NaarWin1252("a\u4E2Db"), "a?b");     // 中
+  EXPECT_EQ(Utf8NaarWin1252("\U0001F600"), "?");     // an emoji, four bytes
+  EXPECT_EQ(Utf8NaarWin1252("\u0081\u009D"), "??");  // C1 controls have no byte
   EXPECT_EQ(CodepuntNaarWin1252(0x20AC), '\x80');
   EXPECT_EQ(CodepuntNaarWin1252(0x0081), '?');
   EXPECT_EQ(CodepuntNaarWin1252(0x0100), '?');
@@ -76,20 +78,41 @@ TEST(Win1252, MalformedUtf8BecomesQuestionMarks) {
     const char* win;
   };
   const std::vector<Rij> rijen = {
-      {"lone continuation byte", "a\x80" "b", "a?b"},
-      {"lead byte without continuation", "a\xC3" "b", "a?b"},
+      {"lone continuation byte",
+       "a\x80"
+       "b",
+       "a?b"},
+      {"lead byte without continuation",
+       "a\xC3"
+       "b",
+       "a?b"},
       {"truncated at the end", "ab\xE2\x82", "ab?"},
       {"truncated two-byte at the end", "ab\xC3", "ab?"},
-      {"sequence broken by an ASCII byte", "\xE2\x82" "A", "?A"},
-      {"invalid lead byte", "\xFF\xFE" "x", "??x"},
-      {"five-byte lead", "\xF8\x88\x80\x80\x80" "x", "?x"},
+      {"sequence broken by an ASCII byte",
+       "\xE2\x82"
+       "A",
+       "?A"},
+      {"invalid lead byte",
+       "\xFF\xFE"
+       "x",
+       "??x"},
+      {"five-byte lead",
+       "\xF8\x88\x80\x80\x80"
+       "x",
+       "?x"},
       // Overlong forms must not smuggle in ASCII characters such as "/" or NUL.
       {"overlong slash", "\xC0\xAF", "?"},
       {"overlong NUL", std::string("\xC0\x80", 2), "?"},
       {"overlong three-byte slash", "\xE0\x80\xAF", "?"},
       {"overlong e-acute", "\xE0\x83\xA9", "?"},
-      {"UTF-16 surrogate encoded", "\xED\xA0\x80" "x", "?x"},
-      {"beyond U+10FFFF", "\xF4\x90\x80\x80" "x", "?x"},
+      {"UTF-16 surrogate encoded",
+       "\xED\xA0\x80"
+       "x",
+       "?x"},
+      {"beyond U+10FFFF",
+       "\xF4\x90\x80\x80"
+       "x",
+       "?x"},
       {"largest code point", "\xF4\x8F\xBF\xBF", "?"},
   };
   for (const auto& r : rijen) EXPECT_EQ(Utf8NaarWin1252(r.utf8), r.win) << r.naam;

@@ -5,11 +5,11 @@
 
 #include <cstdint>
 
+#include "base/catalogue.h"
 #include "core/files.h"
 #include "core/form_positions.h"
 #include "core/settings_file.h"
 #include "core/text_utils.h"
-#include "base/catalogue.h"
 #include "language/language_file.h"
 #include "language/translation.h"
 #include "support/fake_ui.h"
@@ -34,10 +34,40 @@ class Toeval {
   std::uint64_t s_;
 };
 
-const char* const Stukken[] = {"\r", "\n", "\r\n", "=", "[", "]", "[**", "**]", "\"", "\"\"", ";", "\\n", "\\",
-                               "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF", std::string_view("\0", 1).data(), "%s", "%%",
-                               "99999999999", "-1", "0", " ", "\t", "M:", "L:", ";T:", "W:", "H:", "\x97", "\xC3",
-                               "[Dynamic]", "[**Form positions**]", "[**General variables**]"};
+const char* const Stukken[] = {"\r",
+                               "\n",
+                               "\r\n",
+                               "=",
+                               "[",
+                               "]",
+                               "[**",
+                               "**]",
+                               "\"",
+                               "\"\"",
+                               ";",
+                               "\\n",
+                               "\\",
+                               "\xEF\xBB\xBF",
+                               "\xFF\xFE",
+                               "\xFE\xFF",
+                               std::string_view("\0", 1).data(),
+                               "%s",
+                               "%%",
+                               "99999999999",
+                               "-1",
+                               "0",
+                               " ",
+                               "\t",
+                               "M:",
+                               "L:",
+                               ";T:",
+                               "W:",
+                               "H:",
+                               "\x97",
+                               "\xC3",
+                               "[Dynamic]",
+                               "[**Form positions**]",
+                               "[**General variables**]"};
 
 std::string Muteer(std::string tekst, Toeval& t) {
   const std::size_t aantal = 1 + t.Onder(8);

@@ -76,8 +76,7 @@ TEST(Taalbestand, ByteOrderMarks) {
   }
   // Without a mark UTF-8 bytes are taken as they are; a character Windows-1252 lacks is "?".
   EXPECT_EQ(Taalbestand::Ontleden("[D]\nk=\"\xC3\xA9\"").Waarde("D", "k"), "\"\xC3\xA9\"");
-  EXPECT_EQ(Taalbestand::Ontleden("\xEF\xBB\xBF[D]\nk=\"\xE2\x82\xAC\xE2\x88\x9A\"").Waarde("D", "k"),
-            "\"\x80?\"");
+  EXPECT_EQ(Taalbestand::Ontleden("\xEF\xBB\xBF[D]\nk=\"\xE2\x82\xAC\xE2\x88\x9A\"").Waarde("D", "k"), "\"\x80?\"");
   // A lone half of a UTF-16 unit at the end is dropped.
   const char halfEenheid[] = "\xFF\xFE[\0D\0]\0\n\0k\0=\0x\0y\0z";
   EXPECT_EQ(Taalbestand::Ontleden(std::string(halfEenheid, sizeof halfEenheid - 1)).Waarde("D", "k"), "xy");
@@ -124,8 +123,7 @@ TEST(DynamischeTeksten, FileWithoutDynamicAndReadingTwice) {
   DynamischeTekstenLezenUitIni(cat, Taalbestand::Ontleden("[HoofdForm]\nHoofdForm.Caption=\"x\"\n"));
   for (const auto& k : cat.Sleutels()) EXPECT_EQ(cat[k], Catalogus()[k]) << k;
 
-  const auto bestand =
-      Taalbestand::Ontleden("[Dynamic]\nAA00048=\"a\\nb\\\\nc\"\nAA00049=\"\\\\\"\nAA00050=\"x\\\"\n");
+  const auto bestand = Taalbestand::Ontleden("[Dynamic]\nAA00048=\"a\\nb\\\\nc\"\nAA00049=\"\\\\\"\nAA00050=\"x\\\"\n");
   Catalogus een, twee;
   DynamischeTekstenLezenUitIni(een, bestand);
   DynamischeTekstenLezenUitIni(twee, bestand);

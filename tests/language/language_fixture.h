@@ -3,10 +3,10 @@
 
 #include <string>
 
+#include "base/catalogue.h"
 #include "base/context.h"
 #include "core/project.h"
 #include "core/settings.h"
-#include "base/catalogue.h"
 #include "support/fake_ui.h"
 #include "support/temp_folder.h"
 

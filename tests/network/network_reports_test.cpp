@@ -30,10 +30,10 @@ TEST(Voertuigtypenrapport, ListsTheEightLettersWithTheProjectsNames) {
   const Rapport r = RapportVoertuigtypen(o.ctx);
   EXPECT_EQ(r.Titel, "Voertuigtypen");
   const auto lijn = RapportProject::Lijn(35);
-  EXPECT_EQ(r.Regels, Samen({RapportProject::Kop(),
-                             {"Voertuigtypen", lijn, "a : Personenauto", "l : Lichte vrachtauto", "m : m",
-                              "z : Zware vrachtauto", "b :   Busje ", "o : Motor", "u : Landbouwvoertuig",
-                              "r : Overig voertuig", lijn, ""}}));
+  EXPECT_EQ(r.Regels,
+            Samen({RapportProject::Kop(),
+                   {"Voertuigtypen", lijn, "a : Personenauto", "l : Lichte vrachtauto", "m : m", "z : Zware vrachtauto",
+                    "b :   Busje ", "o : Motor", "u : Landbouwvoertuig", "r : Overig voertuig", lijn, ""}}));
 }
 
 TEST(Doorrijtijdenrapport, ShowsBothMatricesWithOriginRowsAndDestinationColumns) {
@@ -72,14 +72,14 @@ TEST(Doorrijtijdenrapport, ExplainsTheMatricesWhenTheSettingAsks) {
   const auto r = RapportDoorrijtijden(o.ctx);
   ASSERT_TRUE(r);
   const std::vector<std::string> begin(r->Regels.begin() + 4, r->Regels.begin() + 14);
-  EXPECT_EQ(begin, (std::vector<std::string>{
-                       "Matrices doorrijtijden (minuten).", "",
-                       "De doorrijtijd is de tijd die nodig is om de route af te leggen tussen de",
-                       "waarnemingsposten A en B. Voertuigen die zich verplaatsen van waarnemingspost",
-                       "A naar B, binnen de periode gevormd door de minimale en maximale doorrijtijd,",
-                       "worden beschouwd als doorgaand verkeer. Op een relatie met een maximale",
-                       "doorrijtijd van 0 minuten is geen doorgaand verkeer mogelijk (blokkade).", "", "",
-                       "Minimale doorr"}));
+  EXPECT_EQ(begin,
+            (std::vector<std::string>{"Matrices doorrijtijden (minuten).", "",
+                                      "De doorrijtijd is de tijd die nodig is om de route af te leggen tussen de",
+                                      "waarnemingsposten A en B. Voertuigen die zich verplaatsen van waarnemingspost",
+                                      "A naar B, binnen de periode gevormd door de minimale en maximale doorrijtijd,",
+                                      "worden beschouwd als doorgaand verkeer. Op een relatie met een maximale",
+                                      "doorrijtijd van 0 minuten is geen doorgaand verkeer mogelijk (blokkade).", "",
+                                      "", "Minimale doorr"}));
 }
 
 TEST(Doorrijtijdenrapport, NeedsTwoPosts) {

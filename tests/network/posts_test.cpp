@@ -5,15 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "network/network_test_support.h"
 #include "core/travel_time_table.h"
+#include "network/network_test_support.h"
 
 namespace morvask {
 namespace {
 
 using test::NetwerkOmgeving;
 
-const char* OngeldigNummer = "Ongeldig waarnemingspostnummer ingevoerd. Een geldig nummer is bijvoorbeeld 001 (3 karakters).";
+const char* OngeldigNummer =
+    "Ongeldig waarnemingspostnummer ingevoerd. Een geldig nummer is bijvoorbeeld 001 (3 karakters).";
 const char* BestaatAl = "Waarnemingspost bestaat al.";
 const char* Overgezet =
     "Aan de waarnemingspost gekoppelde registraties worden overgezet en doorrijtijden worden gereset.";
@@ -55,8 +56,8 @@ TEST(PostAccepteren, TheNumberMustBeExactlyThreeDigits) {
     const char* nummer;
     bool geldig;
   };
-  const Geval gevallen[] = {{"000", true},  {"999", true},  {"042", true}, {"1000", false}, {"-1", false},
-                            {"12", false},  {"a12", false}, {"+12", false}, {" 12", false}, {"12 ", false},
+  const Geval gevallen[] = {{"000", true},  {"999", true},  {"042", true},  {"1000", false}, {"-1", false},
+                            {"12", false},  {"a12", false}, {"+12", false}, {" 12", false},  {"12 ", false},
                             {"$12", false}, {"", false},    {"-12", false}};
   for (const Geval& g : gevallen) {
     NetwerkOmgeving o;
@@ -82,9 +83,9 @@ TEST(PostAccepteren, TheNumberFieldIsFormattedOnLeavingAndBySpinning) {
     const char* omlaag;
   };
   const Geval gevallen[] = {
-      {"7", "007", "008", "006"},     {"000", "000", "001", "000"}, {"999", "999", "999", "998"},
-      {"1000", "001", "001", "001"}, {"-1", "001", "001", "001"},  {"abc", "001", "001", "001"},
-      {"", "001", "001", "001"},      {"0042", "042", "043", "041"},
+      {"7", "007", "008", "006"},    {"000", "000", "001", "000"},  {"999", "999", "999", "998"},
+      {"1000", "001", "001", "001"}, {"-1", "001", "001", "001"},   {"abc", "001", "001", "001"},
+      {"", "001", "001", "001"},     {"0042", "042", "043", "041"},
   };
   for (const Geval& g : gevallen) {
     EXPECT_EQ(PostnummerOpmaken(g.tekst), g.verlaten) << g.tekst;

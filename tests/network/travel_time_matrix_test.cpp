@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "network/network_test_support.h"
 #include "core/travel_time_table.h"
+#include "network/network_test_support.h"
 
 namespace morvask {
 namespace {
@@ -20,9 +20,9 @@ struct MatrixOmgeving : NetwerkOmgeving {
   MatrixOmgeving() {
     Posten({"001-ki", "001-ku", "002-t1", "003-t1"});
     project.Doorrijtijdentabel = {
-        DoorrijtijdRegel("001-ki", "001-ku", "0", "0"),   DoorrijtijdRegel("001-ki", "002-t1", "20", "3"),
-        DoorrijtijdRegel("001-ki", "003-t1", "30", "4"),  DoorrijtijdRegel("002-t1", "001-ku", "21", "5"),
-        DoorrijtijdRegel("002-t1", "003-t1", "7", "2"),   DoorrijtijdRegel("003-t1", "001-ku", "40", "6"),
+        DoorrijtijdRegel("001-ki", "001-ku", "0", "0"),     DoorrijtijdRegel("001-ki", "002-t1", "20", "3"),
+        DoorrijtijdRegel("001-ki", "003-t1", "30", "4"),    DoorrijtijdRegel("002-t1", "001-ku", "21", "5"),
+        DoorrijtijdRegel("002-t1", "003-t1", "7", "2"),     DoorrijtijdRegel("003-t1", "001-ku", "40", "6"),
         DoorrijtijdRegel("003-t1", "002-t1", "1500", "10"),
     };
   }
@@ -31,7 +31,7 @@ struct MatrixOmgeving : NetwerkOmgeving {
 
 TEST(MatricesVullen, RowsAreOriginsColumnsDestinationsAndTheSamePostIsADash) {
   MatrixOmgeving o;
-  o.project.Doorrijtijdentabel.erase(o.project.Doorrijtijdentabel.begin() + 4);  // 002-t1 -> 003-t1
+  o.project.Doorrijtijdentabel.erase(o.project.Doorrijtijdentabel.begin() + 4);              // 002-t1 -> 003-t1
   o.project.Doorrijtijdentabel.push_back(DoorrijtijdRegel("001-ki", "002-t1", "99", "99"));  // not the first
   const RDoorrijtijdenMatrices m = o.Vul();
   EXPECT_EQ(m.Herkomsten, (std::vector<std::string>{"001-ki", "002-t1", "003-t1"}));
@@ -68,9 +68,10 @@ TEST(MatrixCellen, TypedTextsFollowTheCellRules) {
     const char* blijft;
   };
   const Geval gevallen[] = {
-      {"abc", "0"},  {"-5", "0"},     {"", "0"},         {"  ", "0"},          {"12a", "0"},  {"1.5", "0"},
-      {"12", "12"},  {" 12 ", "12"},  {"+7", "7"},       {"007", "7"},         {"0", "0"},    {"-0", "0"},
-      {"9999", "9999"}, {"12345", "9999"}, {"99999999999", "9999"}, {"000015", "15"},
+      {"abc", "0"},     {"-5", "0"},  {"", "0"},        {"  ", "0"},       {"12a", "0"},
+      {"1.5", "0"},     {"12", "12"}, {" 12 ", "12"},   {"+7", "7"},       {"007", "7"},
+      {"0", "0"},       {"-0", "0"},  {"9999", "9999"}, {"12345", "9999"}, {"99999999999", "9999"},
+      {"000015", "15"},
   };
   for (const Geval& g : gevallen) {
     MatrixOmgeving o;
@@ -185,7 +186,8 @@ TEST(Kopieren, CopiesTheShownMatrixIntoTheOther) {
     MatrixOmgeving o;
     RDoorrijtijdenMatrices m = o.Vul();
     EXPECT_TRUE(Kopieren(o.ctx, m));
-    VerwachtJaVraag(o.ui, "De matrix met minimale doorrijtijden kopi\xEBren naar de matrix met maximale doorrijtijden?");
+    VerwachtJaVraag(o.ui,
+                    "De matrix met minimale doorrijtijden kopi\xEBren naar de matrix met maximale doorrijtijden?");
     EXPECT_EQ(m.Maximum, (Rijen{{"0", "3", "4"}, {"5", "-", "2"}, {"6", "10", "-"}}));
     EXPECT_EQ(m.Minimum, m.Maximum);
     EXPECT_TRUE(m.Gewijzigd);
@@ -194,7 +196,8 @@ TEST(Kopieren, CopiesTheShownMatrixIntoTheOther) {
     MatrixOmgeving o;
     RDoorrijtijdenMatrices m = o.Vul(true);
     EXPECT_TRUE(Kopieren(o.ctx, m));
-    VerwachtJaVraag(o.ui, "De matrix met maximale doorrijtijden kopi\xEBren naar de matrix met minimale doorrijtijden?");
+    VerwachtJaVraag(o.ui,
+                    "De matrix met maximale doorrijtijden kopi\xEBren naar de matrix met minimale doorrijtijden?");
     EXPECT_EQ(m.Minimum, (Rijen{{"0", "20", "30"}, {"21", "-", "7"}, {"40", "1500", "-"}}));
   }
   {
@@ -250,7 +253,7 @@ TEST(AfrondenHalfEven, HalvesGoToTheEvenNeighbour) {
   struct Geval {
     long long teller, noemer, uit;
   };
-  const Geval gevallen[] = {{3500, 1000, 4}, {2500, 1000, 2}, {2501, 1000, 3}, {2499, 1000, 2}, {0, 1000, 0},
+  const Geval gevallen[] = {{3500, 1000, 4},   {2500, 1000, 2},   {2501, 1000, 3},   {2499, 1000, 2},  {0, 1000, 0},
                             {-2500, 1000, -2}, {-3500, 1000, -4}, {-2600, 1000, -3}, {15000, 1000, 15}};
   for (const Geval& g : gevallen) EXPECT_EQ(AfrondenHalfEven(g.teller, g.noemer), g.uit) << g.teller;
 }
@@ -264,11 +267,11 @@ TEST(AlleDoorrijtijdenWijzigen, AddsOrMultipliesTheShownMatrixOnly) {
     const char* na;
   };
   const Geval gevallen[] = {
-      {true, 500, false, "7", "4"},     {true, 500, false, "5", "2"},      {true, 1500, false, "10", "15"},
-      {true, 1000, false, "9", "9"},    {true, 0, false, "9", "0"},        {true, -500, false, "9", "0"},
-      {false, 5, false, "10", "15"},    {false, -20, false, "10", "0"},    {false, 3, false, "0", "3"},
-      {false, 3, true, "0", "0"},       {true, 2000, true, "0", "0"},      {false, 3, true, " 0 ", " 0 "},
-      {false, 3, false, "abc", "3"},    {false, 30000, false, "9", "9999"}, {true, 30000, false, "9999", "9999"},
+      {true, 500, false, "7", "4"},       {true, 500, false, "5", "2"},        {true, 1500, false, "10", "15"},
+      {true, 1000, false, "9", "9"},      {true, 0, false, "9", "0"},          {true, -500, false, "9", "0"},
+      {false, 5, false, "10", "15"},      {false, -20, false, "10", "0"},      {false, 3, false, "0", "3"},
+      {false, 3, true, "0", "0"},         {true, 2000, true, "0", "0"},        {false, 3, true, " 0 ", " 0 "},
+      {false, 3, false, "abc", "3"},      {false, 30000, false, "9", "9999"},  {true, 30000, false, "9999", "9999"},
       {false, 99999, false, "1", "9999"}, {false, -99999, false, "9999", "0"}, {false, 3, false, "", ""},
   };
   for (const Geval& g : gevallen) {

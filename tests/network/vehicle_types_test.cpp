@@ -32,9 +32,9 @@ TEST(VoertuigtypenToepassen, WithoutAnEditNothingIsStored) {
 TEST(VoertuigtypenToepassen, EmptyFieldsStoreTheirLetterOthersTheirTextAsTyped) {
   NetwerkOmgeving o;
   RVoertuigtypeVelden v = VoertuigtypeVeldenVullen(o.project);
-  v.Omschrijving[2] = "";            // m
-  v.Omschrijving[4] = "  Busje  ";   // b: spaces kept
-  v.Omschrijving[7] = "   ";         // r: only spaces
+  v.Omschrijving[2] = "";             // m
+  v.Omschrijving[4] = "  Busje  ";    // b: spaces kept
+  v.Omschrijving[7] = "   ";          // r: only spaces
   v.Omschrijving[0] = "Auto\r\nPKW";  // a: a line break cannot go into the file
   v.Gewijzigd[2] = true;
   EXPECT_TRUE(VoertuigtypenToepassen(o.ctx, v));

@@ -15,7 +15,8 @@ struct Verwacht {
 
 std::vector<Verwacht> Registraties(const Project& p) {
   std::vector<Verwacht> uit;
-  for (const auto& r : p.Registratielijst) uit.push_back({r.Post.str(), r.Tijd.str(), r.Voertuigtype.str(), r.Kenteken.str()});
+  for (const auto& r : p.Registratielijst)
+    uit.push_back({r.Post.str(), r.Tijd.str(), r.Voertuigtype.str(), r.Kenteken.str()});
   return uit;
 }
 
@@ -57,8 +58,7 @@ TEST(CsvVeld, CutsFieldsAsTheWindowDoes) {
       {"001-ki;0815", 2, "", "\"", "001-ki;0815"},
       {"", 3, ";", "\"", ""},
   };
-  for (const auto& g : gevallen)
-    EXPECT_EQ(CsvVeld(g.regel, g.n, g.sep, g.quote), g.veld) << g.regel << " veld " << g.n;
+  for (const auto& g : gevallen) EXPECT_EQ(CsvVeld(g.regel, g.n, g.sep, g.quote), g.veld) << g.regel << " veld " << g.n;
 }
 
 TEST(CsvRegel, TurnsALineIntoARegistration) {
@@ -121,7 +121,8 @@ TEST_F(CsvImport, AppendsAfterTheRegistrationsAndSaysSo) {
   EXPECT_EQ(o.ui.berichten[0].soort, "informatie");
   EXPECT_EQ(o.ui.berichten[0].caption, "Morvask");
   EXPECT_EQ(o.ui.berichten[0].tekst,
-            "Registraties ge\xEF""mporteerd.\r\rTip: Kies nu de functie \"registratiesbestand controleren\".");
+            "Registraties ge\xEF"
+            "mporteerd.\r\rTip: Kies nu de functie \"registratiesbestand controleren\".");
   EXPECT_FALSE(o.ui.bezig);
 
   // The same file again appends the same lines again.
@@ -159,7 +160,10 @@ TEST_F(CsvImport, ReadsWindows1252AndUtf8WithItsMark) {
   // Without a mark the bytes are Windows-1252 as they stand; with the UTF-8 mark the text is
   // converted, and a character Windows-1252 lacks becomes "?".
   ASSERT_TRUE(Importeer("001-ki;0815;a;K\xE9K12\r\n"));
-  ASSERT_TRUE(Importeer("\xEF\xBB\xBF" "001-ki;0815;a;K\xC3\xA9K12\r\n002-ki;0816;a;\xE2\x82\xAC\xE4\xB8\xAD" "12\r\n"));
+  ASSERT_TRUE(
+      Importeer("\xEF\xBB\xBF"
+                "001-ki;0815;a;K\xC3\xA9K12\r\n002-ki;0816;a;\xE2\x82\xAC\xE4\xB8\xAD"
+                "12\r\n"));
   const std::vector<Verwacht> verwacht = {
       {"001-ki", "0815", "a", "K\xE9K12"}, {"001-ki", "0815", "a", "K\xE9K12"}, {"002-ki", "0816", "a", "\x80?12"}};
   EXPECT_EQ(Registraties(o.project), verwacht);
@@ -167,13 +171,13 @@ TEST_F(CsvImport, ReadsWindows1252AndUtf8WithItsMark) {
 
 TEST_F(CsvImport, SurvivesOddLineEndsNulBytesAndLongLines) {
   std::string inhoud;
-  inhoud += "001-ki;0801;a;AA11\r";                    // a lone CR ends a line (old Mac files)
-  inhoud += "001-ki;0802;a;AA12\r\r\n";                // a stray CR before CR LF
-  inhoud += "001-ki;08\r03;a;AA13\n";                  // a CR inside a line splits it: both parts short
+  inhoud += "001-ki;0801;a;AA11\r";                            // a lone CR ends a line (old Mac files)
+  inhoud += "001-ki;0802;a;AA12\r\r\n";                        // a stray CR before CR LF
+  inhoud += "001-ki;08\r03;a;AA13\n";                          // a CR inside a line splits it: both parts short
   inhoud += std::string("001-ki;0804;a;A\0A14\0", 20) + "\n";  // NUL bytes stay bytes, trimmed at the ends
   inhoud += "002-ki;0805;a;" + std::string(1'000'000, 'Z') + "\n";
-  inhoud += std::string(2'000'000, ';') + "\n";         // a line of separators only
-  inhoud += "003-ki;0806;a;LAATST";                     // no line end after the last line
+  inhoud += std::string(2'000'000, ';') + "\n";  // a line of separators only
+  inhoud += "003-ki;0806;a;LAATST";              // no line end after the last line
   ASSERT_TRUE(Importeer(inhoud));
   const std::vector<Verwacht> verwacht = {
       {"001-ki", "0801", "a", "AA11"},
@@ -190,7 +194,8 @@ TEST_F(CsvImport, KeepsUpWithALargeFile) {
   std::string inhoud;
   constexpr int n = 200'000;
   inhoud.reserve(n * 22);
-  for (int i = 0; i < n; ++i) inhoud += "001-ki;" + std::to_string(i % 2400) + ";a;AB" + std::to_string(i % 10000) + "\r\n";
+  for (int i = 0; i < n; ++i)
+    inhoud += "001-ki;" + std::to_string(i % 2400) + ";a;AB" + std::to_string(i % 10000) + "\r\n";
   ASSERT_TRUE(Importeer(inhoud));
   ASSERT_EQ(o.project.Registratielijst.size(), static_cast<std::size_t>(n));
   EXPECT_EQ(o.project.Registratielijst[875].Tijd, "0915");

@@ -55,7 +55,7 @@ TEST(ZoekdialoogBevestigd, TheDialogBecomesTheSearchStateAndRunsASearch) {
   EXPECT_TRUE(b.opdracht->Achteruit);
   EXPECT_TRUE(b.opdracht->GeheleTekst);  // the dialog's from-caret choice was off
   EXPECT_FALSE(b.opdracht->Vervangen);
-  EXPECT_TRUE(b.vanafCursor);            // F3 goes on from the caret
+  EXPECT_TRUE(b.vanafCursor);  // F3 goes on from the caret
 
   d.Opties.VanafCursor = true;
   EXPECT_FALSE(ZoekdialoogBevestigd(status, d, false).opdracht->GeheleTekst);

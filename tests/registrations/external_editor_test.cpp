@@ -39,8 +39,8 @@ RBewerkenKeuze Extern(const std::string& editor, const std::string& volgorde = "
 TEST(ExternBewerken, TheEditedFileReplacesTheRegistrations) {
   Registratieomgeving o;
   o.Registraties(kDrie);
-  const std::string editor =
-      EditorScript(o, "sed -i -e 's/AB12/XY12/' -e '/CC33/d' \"$1\"\nprintf '\\r\\n003-ki 1000 u new1\\r\\n' >> \"$1\"");
+  const std::string editor = EditorScript(
+      o, "sed -i -e 's/AB12/XY12/' -e '/CC33/d' \"$1\"\nprintf '\\r\\n003-ki 1000 u new1\\r\\n' >> \"$1\"");
   REditortekst intern;
   const RBewerkresultaat r = KeuzeUitvoeren(o.ctx, Extern(editor), intern);
   EXPECT_EQ(r.uitkomst, Bewerkuitkomst::Ingelezen);
@@ -60,14 +60,19 @@ TEST(ExternBewerken, TheEditedFileReplacesTheRegistrations) {
 TEST(ExternBewerken, TheEditorSeesUtf8AndAnUneditedFileComesBackTheSame) {
   Registratieomgeving o;
   o.Registraties(kDrie);
-  o.project.Registratielijst.emplace_back("001-ki", "1200", "o", "\xC4" "B\xEB" "1");  // Ä and ë
+  o.project.Registratielijst.emplace_back("001-ki", "1200", "o",
+                                          "\xC4"
+                                          "B\xEB"
+                                          "1");  // Ä and ë
   const std::vector<std::string> voor = o.Regels();
   // A folder with a space in its name: the path needs no quoting.
   const std::string editor = EditorScript(o, "cp \"$1\" '" + (o.map / "gezien.txt") + "'", "mijn editor/ed.sh");
   REditortekst intern;
   EXPECT_EQ(KeuzeUitvoeren(o.ctx, Extern(editor), intern).uitkomst, Bewerkuitkomst::Ingelezen);
   EXPECT_EQ(o.map.Lees("gezien.txt"),
-            "002-ku 0900 a CC33\r\n001-ki 0800 b AB12\r\n001-ki 0700 l ZZ99\r\n001-ki 1200 o \xC3\x84" "B\xC3\xAB" "1\r\n");
+            "002-ku 0900 a CC33\r\n001-ki 0800 b AB12\r\n001-ki 0700 l ZZ99\r\n001-ki 1200 o \xC3\x84"
+            "B\xC3\xAB"
+            "1\r\n");
   EXPECT_EQ(o.Regels(), voor);
 }
 
@@ -75,8 +80,8 @@ TEST(ExternBewerken, AnEditorThatCannotBeStartedChangesNothing) {
   Registratieomgeving o;
   o.map.Schrijf("not-executable.sh", "#!/bin/sh\n");
   fs::permissions(NaarPad(o.map / "not-executable.sh"), fs::perms::owner_read | fs::perms::owner_write);
-  for (const std::string& editor : {o.map / "missing-editor", o.map / "not-executable.sh",
-                                   std::string("morvask-no-such-editor"), o.map.Pad()}) {
+  for (const std::string& editor :
+       {o.map / "missing-editor", o.map / "not-executable.sh", std::string("morvask-no-such-editor"), o.map.Pad()}) {
     SCOPED_TRACE(editor);
     o.ui.berichten.clear();
     o.Registraties(kDrie);
@@ -99,8 +104,8 @@ TEST(ExternBewerken, AFileThatDisappearedKeepsTheRegistrations) {
   EXPECT_EQ(KeuzeUitvoeren(o.ctx, Extern(editor), intern).uitkomst, Bewerkuitkomst::Gestopt);
   ASSERT_EQ(o.ui.berichten.size(), 2u);
   EXPECT_EQ(o.ui.berichten[1].soort, "fout");
-  EXPECT_EQ(o.ui.berichten[1].tekst, "Kentekensbestand \"" + o.Tempbestand() +
-                                         "\" niet gevonden. Huidige kentekensbestand wordt gehandhaafd.");
+  EXPECT_EQ(o.ui.berichten[1].tekst,
+            "Kentekensbestand \"" + o.Tempbestand() + "\" niet gevonden. Huidige kentekensbestand wordt gehandhaafd.");
   EXPECT_EQ(o.Regels(), kDrie);
   EXPECT_FALSE(o.Gewijzigd());
   EXPECT_TRUE(o.ui.menuCodes.empty());
@@ -123,8 +128,8 @@ int OnleesbaarBestand(Registratieomgeving& o, const std::string& editor) {
   REditortekst intern;
   if (KeuzeUitvoeren(o.ctx, Extern(editor), intern).uitkomst != Bewerkuitkomst::Gestopt) return 11;
   if (o.ui.berichten.size() != 2 || o.ui.berichten[1].soort != "waarschuwing") return 12;
-  if (o.ui.berichten[1].tekst != "Kan kentekensbestand \"" + o.Tempbestand() +
-                                     "\" niet openen. Sluit eerst de externe editor af.")
+  if (o.ui.berichten[1].tekst !=
+      "Kan kentekensbestand \"" + o.Tempbestand() + "\" niet openen. Sluit eerst de externe editor af.")
     return 13;
   if (o.Regels() != kDrie || o.Gewijzigd()) return 14;
   if (!BestandBestaat(o.Tempbestand())) return 15;  // the file is not deleted

@@ -15,9 +15,11 @@ TEST(Aantekeningenrapport, HoldsTheNotesBetweenHeadAndFootWithoutPostLegend) {
   const std::string lijn = RapportProject::Lijn(28);
   const std::vector<Geval> gevallen = {
       {{}, false, {"Aantekeningen bij project:", "", ""}},
-      {{"Regen na 8 uur.", "", "\tPost 2 bezet door J."}, false,
+      {{"Regen na 8 uur.", "", "\tPost 2 bezet door J."},
+       false,
        {"Aantekeningen bij project:", "", "Regen na 8 uur.", "", "\tPost 2 bezet door J.", ""}},
-      {{"een"}, true,
+      {{"een"},
+       true,
        {"Aantekeningen bij project:", "", "een", "", "Omschrijving waarnemingsposten in project", lijn,
         "Post    Omschrijving", lijn, "001-ki  Oost", lijn, ""}},
   };

@@ -11,7 +11,8 @@ using namespace morvask::test;
 namespace {
 
 const std::string Geimporteerd =
-    "Registraties ge\xEF""mporteerd.\r\rTip: Kies nu de functie \"registratiesbestand controleren\".";
+    "Registraties ge\xEF"
+    "mporteerd.\r\rTip: Kies nu de functie \"registratiesbestand controleren\".";
 const std::string AndereVersie =
     "Dit bestand is met een andere versie van Morvask gemaakt. Sla het te importeren bestand eerst op met deze "
     "versie van Morvask. Importeren afgebroken.";
@@ -20,7 +21,8 @@ const std::string AndereVersie =
 std::string Bestand(const std::string& algemeen, const std::string& kentekens) {
   return "[Morvask datafile]\r\n\r\n[**General variables**]\r\n" + algemeen +
          "ProjectDescription=Ander\r\n\r\n[**Observation posts**]\r\n005-ki Elders\r\n\r\n[**Travel times**]\r\n\r\n"
-         "[**License numbers**]\r\n" + kentekens + "\r\n[**Notes**]\r\n001-ki 0900 a NOTITI\r\n\r\n";
+         "[**License numbers**]\r\n" +
+         kentekens + "\r\n[**Notes**]\r\n001-ki 0900 a NOTITI\r\n\r\n";
 }
 
 }  // namespace
@@ -49,8 +51,8 @@ class ProjectImport : public ::testing::Test {
 TEST_F(ProjectImport, AppendsTheRegistrationsOnlyInFileOrder) {
   const std::string omschrijving = o.project.Gegevens.Projectomschrijving;
   AnderProjectImportAankondigen(o.ctx);
-  ASSERT_TRUE(Importeer(Bestand("FileVersion=320\r\n",
-                                "009-KU 1750 A hf12td\r\n\r\n  \t \r\n002-ku 0815 b AB12CDEF\r\n005-ki 08\r\n")));
+  ASSERT_TRUE(Importeer(
+      Bestand("FileVersion=320\r\n", "009-KU 1750 A hf12td\r\n\r\n  \t \r\n002-ku 0815 b AB12CDEF\r\n005-ki 08\r\n")));
   // Letter case as it stands, cut by columns, blank lines skipped; posts, project data and
   // notes of the other file are not taken.
   EXPECT_EQ(Regels(), (std::vector<std::string>{"001-ki 0800 a EIGEN1", "009-KU 1750 A hf12td", "002-ku 0815 b AB12CD",
@@ -60,9 +62,10 @@ TEST_F(ProjectImport, AppendsTheRegistrationsOnlyInFileOrder) {
   EXPECT_TRUE(o.project.Aantekeningen.empty());
   EXPECT_TRUE(o.project.Gegevens.ProjectgegevensbestandGewijzigd);
   EXPECT_EQ(o.ui.menuCodes, (std::vector<int>{11, 31}));
-  EXPECT_EQ(o.ui.Teksten(), (std::vector<std::string>{
-                                "Met deze functie worden registraties van een ander Morvask-project ge\xEF""mporteerd.",
-                                Geimporteerd}));
+  EXPECT_EQ(o.ui.Teksten(),
+            (std::vector<std::string>{"Met deze functie worden registraties van een ander Morvask-project ge\xEF"
+                                      "mporteerd.",
+                                      Geimporteerd}));
   EXPECT_FALSE(o.ui.bezig);
 
   // Twice appends twice.
@@ -81,13 +84,16 @@ TEST_F(ProjectImport, TakesEveryRegistrationOfAWrittenProject) {
 }
 
 TEST_F(ProjectImport, KeepsTheLastLineOfAFileThatEndsInTheRegistrations) {
-  ASSERT_TRUE(Importeer("[Morvask datafile]\r\n\r\n[**General variables**]\r\nfileVERSION=320\r\n"
-                        "[**License numbers**]\r\n002-ku 0815 b AB12CD\r\n002-ku 0816 b LAATST"));
-  EXPECT_EQ(Regels(), (std::vector<std::string>{"001-ki 0800 a EIGEN1", "002-ku 0815 b AB12CD", "002-ku 0816 b LAATST"}));
+  ASSERT_TRUE(
+      Importeer("[Morvask datafile]\r\n\r\n[**General variables**]\r\nfileVERSION=320\r\n"
+                "[**License numbers**]\r\n002-ku 0815 b AB12CD\r\n002-ku 0816 b LAATST"));
+  EXPECT_EQ(Regels(),
+            (std::vector<std::string>{"001-ki 0800 a EIGEN1", "002-ku 0815 b AB12CD", "002-ku 0816 b LAATST"}));
 }
 
 TEST_F(ProjectImport, AFileWithoutRegistrationSectionStillMarksTheProjectChanged) {
-  ASSERT_TRUE(Importeer("[Morvask datafile]\r\n\r\n[**General variables**]\r\nFileVersion=320\r\n\r\n[**Notes**]\r\n\r\n"));
+  ASSERT_TRUE(
+      Importeer("[Morvask datafile]\r\n\r\n[**General variables**]\r\nFileVersion=320\r\n\r\n[**Notes**]\r\n\r\n"));
   EXPECT_EQ(o.project.Registratielijst.size(), 1u);
   EXPECT_TRUE(o.project.Gegevens.ProjectgegevensbestandGewijzigd);
   EXPECT_EQ(o.ui.Teksten("informatie"), std::vector<std::string>{Geimporteerd});
@@ -103,7 +109,8 @@ TEST_F(ProjectImport, RefusesOtherVersionsAndUnreadableFiles) {
       {"310", Bestand("FileVersion=310\r\n", reg), "waarschuwing", AndereVersie},
       {"none", Bestand("", reg), "waarschuwing", AndereVersie},
       // The version counts only inside the general variables, and the last one counts.
-      {"elsewhere", "[Morvask datafile]\r\n\r\n[**Observation posts**]\r\nFileVersion=320\r\n[**License numbers**]\r\n" + reg,
+      {"elsewhere",
+       "[Morvask datafile]\r\n\r\n[**Observation posts**]\r\nFileVersion=320\r\n[**License numbers**]\r\n" + reg,
        "waarschuwing", AndereVersie},
       {"after section", Bestand("\r\n[**Other**]\r\nFileVersion=320\r\n", reg), "waarschuwing", AndereVersie},
       {"twice", Bestand("FileVersion=320\r\nFileVersion=330\r\n", reg), "waarschuwing", AndereVersie},

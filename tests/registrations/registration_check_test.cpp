@@ -31,12 +31,12 @@ TEST(Registratiecontrole, AnEmptyListGivesTheHeadingsAndNoFindings) {
   o.instellingen.RapportAfkortingOmschrijvingWeergeven = false;
   const Rapport r = RegistratiesbestandControleren(o.ctx, {});
   EXPECT_EQ(r.Titel, "Registratiesbestand controleren");
-  EXPECT_EQ(r.Regels, Samen({RapportProject::Kop(),
-                             {"Registratiesbestand gecontroleerd op:", "- Ongeldige waarnemingsposten",
-                              "- Ongeldige tijden", "- Ongeldige voertuigtypen", "- Onbekende karakters in kenteken",
-                              "- Registraties weergeven waarvan het kenteken uit meer dan 6 karakters bestaat.", "",
-                              kLijn, "Regelnr Registratie               Opmerking", kLijn, kLijn,
-                              "Aantal opmerkingen: 0", kLijn, ""}}));
+  EXPECT_EQ(r.Regels,
+            Samen({RapportProject::Kop(),
+                   {"Registratiesbestand gecontroleerd op:", "- Ongeldige waarnemingsposten", "- Ongeldige tijden",
+                    "- Ongeldige voertuigtypen", "- Onbekende karakters in kenteken",
+                    "- Registraties weergeven waarvan het kenteken uit meer dan 6 karakters bestaat.", "", kLijn,
+                    "Regelnr Registratie               Opmerking", kLijn, kLijn, "Aantal opmerkingen: 0", kLijn, ""}}));
   EXPECT_EQ(o.ui.voortgangTekst, "Registratiesbestand controleren...");
   EXPECT_FALSE(o.ui.voortgangZichtbaar);
 }
@@ -69,7 +69,12 @@ TEST(Registratiecontrole, EachFailedCheckGivesOneFindingLine) {
       {"001-ki", "0815", "a", "", {karakter}},
       {"001-ki", "0815", "a", "*", {}},
       {"001-ki", "0815", "a", "AB#2", {}},
-      {"001-ki", "0815", "a", "AB\xE9""2", {karakter}},
+      {"001-ki",
+       "0815",
+       "a",
+       "AB\xE9"
+       "2",
+       {karakter}},
       {"9", "99", "q", " ", {type, tijd, soort, onbekend, karakter}},
   };
   for (const Geval& g : gevallen) {
@@ -80,8 +85,8 @@ TEST(Registratiecontrole, EachFailedCheckGivesOneFindingLine) {
     const RRegistratie& reg = o.project.Registratielijst[0];
     std::string plaat = reg.Kenteken.str();
     plaat.resize(6, ' ');
-    const std::string begin = "1       " + reg.Post.str() + " " + reg.Tijd.str() + " " + reg.Voertuigtype.str() + " " +
-                              plaat + "  ->  ";
+    const std::string begin =
+        "1       " + reg.Post.str() + " " + reg.Tijd.str() + " " + reg.Voertuigtype.str() + " " + plaat + "  ->  ";
     std::vector<std::string> verwacht;
     for (const std::string& t : g.teksten) verwacht.push_back(begin + t);
     EXPECT_EQ(Bevindingen(r), verwacht) << g.post << " " << g.tijd << " " << g.type << " " << g.kenteken;

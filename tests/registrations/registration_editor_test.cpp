@@ -20,11 +20,14 @@ TEST(TijdelijkRegistratiebestand, IsMorvaskTxtInTheTemporaryFolder) {
 TEST(Tempbestand, HoldsOneRegistrationLinePerRegistrationWithCrLf) {
   Registratieomgeving o;
   o.Registraties(kDrie);
-  o.project.Registratielijst.emplace_back("01", "800", "", "\xC4" "B1");  // short fields, a non-ASCII plate
+  o.project.Registratielijst.emplace_back("01", "800", "",
+                                          "\xC4"
+                                          "B1");  // short fields, a non-ASCII plate
   ASSERT_TRUE(KentekensNaarTempbestandSchrijvenOmTeGaanBewerken(o.ctx));
   EXPECT_EQ(o.map.Lees("tmp/Morvask.txt"),
             "002-ku 0900 a CC33\r\n001-ki 0800 b AB12\r\n001-ki 0700 l ZZ99\r\n"
-            "01     800    \xC3\x84" "B1\r\n");  // padded to the columns, UTF-8 for the editor
+            "01     800    \xC3\x84"
+            "B1\r\n");  // padded to the columns, UTF-8 for the editor
   struct stat st {};
   ASSERT_EQ(::stat(o.Tempbestand().c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);
@@ -52,9 +55,17 @@ TEST(RegistratietekstDecoderen, ReadsWhatEditorsWrite) {
   } gevallen[] = {
       {"001-ki 0800 a AB12\r\n002-ku 0900 a CC33\r\n", {"001-ki 0800 a AB12", "002-ku 0900 a CC33"}},
       {"001-ki 0800 a AB12\n002-ku 0900 a CC33", {"001-ki 0800 a AB12", "002-ku 0900 a CC33"}},
-      {"\xEF\xBB\xBF" "001-ki 0800 a AB12\r\n", {"001-ki 0800 a AB12"}},
-      {"001-ki 0800 a \xC3\x84" "B1\n", {"001-ki 0800 a \xC4" "B1"}},  // UTF-8
-      {"001-ki 0800 a \xC4" "B1\n", {"001-ki 0800 a \xC4" "B1"}},      // saved as Windows-1252
+      {"\xEF\xBB\xBF"
+       "001-ki 0800 a AB12\r\n",
+       {"001-ki 0800 a AB12"}},
+      {"001-ki 0800 a \xC3\x84"
+       "B1\n",
+       {"001-ki 0800 a \xC4"
+        "B1"}},  // UTF-8
+      {"001-ki 0800 a \xC4"
+       "B1\n",
+       {"001-ki 0800 a \xC4"
+        "B1"}},  // saved as Windows-1252
       {"a\n\nb\n", {"a", "", "b"}},
       {"", {}},
   };
@@ -225,10 +236,20 @@ TEST(GaNaarRegel, TheLineIsLimitedToTheText) {
     std::size_t regels;
     std::optional<int> regel;
   } gevallen[] = {
-      {"1", 10, 1},  {"5", 10, 5},   {"10", 10, 10},       {"11", 10, 10},  {"99999", 10, 10},
-      {"0", 10, 1},  {"-3", 10, 1},  {"3", 0, 1},          {"+2", 10, 2},
-      {"abc", 10, std::nullopt},     {"", 10, std::nullopt}, {"2.5", 10, std::nullopt},
-      {" 3", 10, std::nullopt},      {"99999999999", 10, std::nullopt},
+      {"1", 10, 1},
+      {"5", 10, 5},
+      {"10", 10, 10},
+      {"11", 10, 10},
+      {"99999", 10, 10},
+      {"0", 10, 1},
+      {"-3", 10, 1},
+      {"3", 0, 1},
+      {"+2", 10, 2},
+      {"abc", 10, std::nullopt},
+      {"", 10, std::nullopt},
+      {"2.5", 10, std::nullopt},
+      {" 3", 10, std::nullopt},
+      {"99999999999", 10, std::nullopt},
   };
   for (const auto& g : gevallen) EXPECT_EQ(GaNaarRegel(g.invoer, g.regels), g.regel) << g.invoer << " " << g.regels;
 }

@@ -13,10 +13,22 @@ TEST(TijdveldNormaliseren, TypedTimesBecomeFourDigitTimesOfTheDay) {
     const char* getypt;
     const char* verwacht;
   } gevallen[] = {
-      {"745", "0745"}, {"1275", "1315"}, {"2400", "2359"}, {"75", "0115"},  {"0", "0000"},
-      {"5", "0005"},   {"860", "0900"},  {"2370", "2359"}, {"+745", "0745"}, {"0800", "0800"},
+      {"745", "0745"},
+      {"1275", "1315"},
+      {"2400", "2359"},
+      {"75", "0115"},
+      {"0", "0000"},
+      {"5", "0005"},
+      {"860", "0900"},
+      {"2370", "2359"},
+      {"+745", "0745"},
+      {"0800", "0800"},
       // Not an integer, or no time of day: left as typed.
-      {"abc", "abc"},  {"8:15", "8:15"}, {"", ""},         {"-5", "-5"},     {" 745", " 745"},
+      {"abc", "abc"},
+      {"8:15", "8:15"},
+      {"", ""},
+      {"-5", "-5"},
+      {" 745", " 745"},
   };
   for (const auto& g : gevallen) EXPECT_EQ(TijdveldNormaliseren(g.getypt), g.verwacht) << g.getypt;
 }
@@ -95,10 +107,10 @@ TEST(RegistratieToevoegen, ChecksAndMessages) {
   const struct {
     const char *post, *tijd, *kenteken;
     Invoeruitkomst uitkomst;
-    const char* regel;        // the line added, or "" when nothing is added
-    const char* kentekenNa;   // the plate field afterwards
-    const char* soort;        // the one message's kind, or "" for none
-    const char* sleutel;      // its catalogue key
+    const char* regel;       // the line added, or "" when nothing is added
+    const char* kentekenNa;  // the plate field afterwards
+    const char* soort;       // the one message's kind, or "" for none
+    const char* sleutel;     // its catalogue key
     int piepjes;
   } gevallen[] = {
       {"", "0800", "AB12", Invoeruitkomst::GeenPost, "", "AB12", "informatie", "AA00050", 0},
@@ -123,7 +135,8 @@ TEST(RegistratieToevoegen, ChecksAndMessages) {
   for (const auto& g : gevallen) {
     SCOPED_TRACE(std::string(g.post) + "|" + g.tijd + "|" + g.kenteken);
     Registratieomgeving o;
-    const RInvoerresultaat r = RegistratieToevoegen(o.ctx, KentekensInvoeren(o.project, {}), g.post, g.tijd, g.kenteken);
+    const RInvoerresultaat r =
+        RegistratieToevoegen(o.ctx, KentekensInvoeren(o.project, {}), g.post, g.tijd, g.kenteken);
     EXPECT_EQ(r.uitkomst, g.uitkomst);
     EXPECT_EQ(r.regel, g.regel);
     EXPECT_EQ(r.kenteken, g.kentekenNa);
@@ -176,8 +189,8 @@ TEST(RegistratieToevoegen, RemindsToSaveExactlyAt500And750) {
   EXPECT_EQ(o.ui.berichten.back().soort, "informatie");
   EXPECT_EQ(o.ui.berichten.back().tekst,
             "U hebt tijdens deze sessie 500 registraties ingevoerd. Sla het bestand regelmatig op.");
-  toevoegen("");      // adds nothing: the counter is still 500
-  toevoegen("A B");   // refused: still 500
+  toevoegen("");     // adds nothing: the counter is still 500
+  toevoegen("A B");  // refused: still 500
   EXPECT_EQ(Herinneringen(o.ui), 3);
   toevoegen("AB12");  // the 501st
   EXPECT_EQ(Herinneringen(o.ui), 3);
@@ -199,9 +212,9 @@ TEST(KentekensInRichEdit1NaarGeheugen, CutsEveryNonEmptyLineByColumnWithoutCheck
   Registratieomgeving o;
   o.Registraties({"002-ku 0700 l XY99"});
   std::vector<std::string> regels = {
-      "001-ki 0800 a AB12", "", "001-ki 0800 a",  // shortened by hand: no plate
-      "001-ki 0801 b AB12345",                    // the plate keeps six characters
-      "hand edited line",                         // taken as it is
+      "001-ki 0800 a AB12",    "", "001-ki 0800 a",  // shortened by hand: no plate
+      "001-ki 0801 b AB12345",                       // the plate keeps six characters
+      "hand edited line",                            // taken as it is
       "001-ki 0802 m ab#1",
   };
   EXPECT_EQ(KentekensInRichEdit1NaarGeheugen(o.ctx, regels), 5);

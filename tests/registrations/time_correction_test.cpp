@@ -14,14 +14,26 @@ TEST(TijdVerschuiven, WrapsAroundMidnight) {
     std::optional<std::string> uit;
   };
   const std::vector<Geval> gevallen = {
-      {"2350", 20, "0010"},   {"0005", -10, "2355"}, {"0815", 1440, "0815"}, {"0815", -1440, "0815"},
-      {"0000", 30000, "2000"}, {"0000", -30000, "0400"}, {"0000", -1, "2359"}, {"2359", 1, "0000"},
+      {"2350", 20, "0010"},
+      {"0005", -10, "2355"},
+      {"0815", 1440, "0815"},
+      {"0815", -1440, "0815"},
+      {"0000", 30000, "2000"},
+      {"0000", -30000, "0400"},
+      {"0000", -1, "2359"},
+      {"2359", 1, "0000"},
       {"1200", 2 * 1440 + 5, "1205"},
       // Four digits are taken as hours and minutes as they stand.
-      {"0875", 0, "0915"},    {"2400", 1, "0001"},
+      {"0875", 0, "0915"},
+      {"2400", 1, "0001"},
       // Anything else has no minutes to shift.
-      {"815", 5, std::nullopt},  {"8:15", 5, std::nullopt}, {"08a5", 5, std::nullopt}, {"", 5, std::nullopt},
-      {"-815", 5, std::nullopt}, {"+815", 5, std::nullopt}, {" 815", 5, std::nullopt},
+      {"815", 5, std::nullopt},
+      {"8:15", 5, std::nullopt},
+      {"08a5", 5, std::nullopt},
+      {"", 5, std::nullopt},
+      {"-815", 5, std::nullopt},
+      {"+815", 5, std::nullopt},
+      {" 815", 5, std::nullopt},
   };
   for (const auto& g : gevallen) EXPECT_EQ(TijdVerschuiven(g.tijd, g.minuten), g.uit) << g.tijd << " " << g.minuten;
 }
@@ -103,8 +115,8 @@ TEST_F(Tijdcorrectie, RefusesFieldsTheWindowCannotGive) {
   EXPECT_TRUE(TijdenWijzigenMogelijk({"001-ki", false, 1}));
 
   const std::vector<RTijdenWijzigenVelden> gevallen = {
-      {"", true, 5},        {"001-ki", true, 0},  {"001-ki", true, 30001}, {"001-ki", true, -5},
-      {"009-ki", true, 5},  {"001-KI", true, 5},  {"001-kix", true, 5},    {"001-k", true, 5},
+      {"", true, 5},       {"001-ki", true, 0}, {"001-ki", true, 30001}, {"001-ki", true, -5},
+      {"009-ki", true, 5}, {"001-KI", true, 5}, {"001-kix", true, 5},    {"001-k", true, 5},
   };
   const auto voor = Tijden();
   for (const auto& v : gevallen) {

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "core/files.h"
 #include "base/catalogue.h"
+#include "core/files.h"
 #include "reports/report_export.h"
 #include "support/fake_ui.h"
 #include "support/temp_folder.h"
@@ -86,8 +86,8 @@ TEST(RapportExport, AFileThatCannotBeWrittenGivesTheErrorMessage) {
   ASSERT_EQ(ui.berichten.size(), 1u);
   EXPECT_EQ(ui.berichten[0].soort, "fout");
   EXPECT_EQ(ui.berichten[0].caption, "Morvask");
-  EXPECT_EQ(ui.berichten[0].tekst, "Kan bestand \"" + naam +
-                                       "\" niet opslaan. Mogelijk geen schrijfrechten of schijf is schrijfbeveiligd.");
+  EXPECT_EQ(ui.berichten[0].tekst,
+            "Kan bestand \"" + naam + "\" niet opslaan. Mogelijk geen schrijfrechten of schijf is schrijfbeveiligd.");
 }
 
 TEST(RapportExport, AnExistingFileIsReplacedOnlyAfterOverschrijven) {

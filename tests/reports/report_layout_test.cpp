@@ -42,9 +42,14 @@ TEST(RapportKop, TheLongestProjectTextSetsTheRuleAndEmptyTextsAreLeftOut) {
 }
 
 TEST(RapportVoet, FollowsTheKindAndTheSettings) {
-  const std::vector<std::string> posten = {
-      "", "Omschrijving waarnemingsposten in project", L(28), "Post    Omschrijving", L(28), "001-ki  Oost",
-      "002-ku  West", L(28)};
+  const std::vector<std::string> posten = {"",
+                                           "Omschrijving waarnemingsposten in project",
+                                           L(28),
+                                           "Post    Omschrijving",
+                                           L(28),
+                                           "001-ki  Oost",
+                                           "002-ku  West",
+                                           L(28)};
   const std::vector<std::string> legenda = {"xxx-ki\t: Kordon ingaand", "xxx-ku\t: Kordon uitgaand",
                                             "xxx-t1\t: Tussenpost rijrichting 1", "xxx-t2\t: Tussenpost rijrichting 2"};
   const std::string doorrij = "-\t: Doorrijtijd niet van toepassing";

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/project.h"
 #include "base/catalogue.h"
+#include "core/project.h"
 #include "reports/vehicle_type_line.h"
 
 using namespace morvask;
@@ -61,9 +61,9 @@ TEST(Voertuigtyperegel, WrapsOnlyWhenTextFollowsAndNotOnACommaStartingBeforeChar
   g.VehTypea = std::string(56, 'y');
   g.VehTypeb = "Bus";
   g.VehTypeo = "Motor";
-  EXPECT_EQ(VoertuigtypeRegels(g, cat, Keuze("abo")),
-            (std::vector<std::string>{"- Voertuigtype(n): " + std::string(56, 'y') + " (a), Bus (b), ",
-                                      "  Motor (o)."}));
+  EXPECT_EQ(
+      VoertuigtypeRegels(g, cat, Keuze("abo")),
+      (std::vector<std::string>{"- Voertuigtype(n): " + std::string(56, 'y') + " (a), Bus (b), ", "  Motor (o)."}));
 }
 
 TEST(Voertuigtyperegel, LettersOutsideTheEightAreRefused) {

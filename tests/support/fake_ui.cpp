@@ -27,10 +27,14 @@ int NepUi::VraagJaNeeAnnuleren(const std::string& c, const std::string& t, const
     return a;
   }
   switch (standaard) {
-    case skJa: return mrJa;
-    case skNee: return mrNee;
-    case skOK: return mrOK;
-    default: return mrAnnuleren;
+    case skJa:
+      return mrJa;
+    case skNee:
+      return mrNee;
+    case skOK:
+      return mrOK;
+    default:
+      return mrAnnuleren;
   }
 }
 

@@ -19,7 +19,8 @@ struct Bericht {
 
 class NepUi : public Gebruikersinterface {
  public:
-  int MeldingInformatie(const std::string& c, const std::string& t, const std::string& x, const std::string& ok) override;
+  int MeldingInformatie(const std::string& c, const std::string& t, const std::string& x,
+                        const std::string& ok) override;
   int MeldingWaarschuwing(const std::string& c, const std::string& t, const std::string& x,
                           const std::string& ok) override;
   int MeldingFout(const std::string& c, const std::string& t, const std::string& x, const std::string& ok) override;
