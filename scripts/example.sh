@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh
+MORVASK_TARGETS=morvask-cli scripts/build.sh
 build="${MORVASK_BUILD_DIR:-build}"
 cli="$build/src/cli/morvask-cli"
 example=data/examples/voorbeeld.mpr

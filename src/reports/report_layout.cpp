@@ -52,7 +52,7 @@ void OndersteGedeelteRapport(RapportBuffer& buffer, const Context& ctx, Rapports
   }
   buffer.RegelToevoegen("");
   if (!s.RapportAfkortingOmschrijvingWeergeven) return;
-  if (soort != Rapportsoort::Aantekeningen && soort != Rapportsoort::Voertuigtypen) {
+  if (soort != Rapportsoort::Aantekeningen && soort != Rapportsoort::Voertuigtypenlijst) {
     buffer.RegelToevoegen("xxx-ki\t" + cat["AA00036"]);
     buffer.RegelToevoegen("xxx-ku\t" + cat["AA00037"]);
     buffer.RegelToevoegen("xxx-t1\t" + cat["AA00038"]);

@@ -27,7 +27,7 @@ enum class Rapportsoort {
   Aantekeningen,
   Doorrijtijden,
   GemiddeldeDoorrijtijden,
-  Voertuigtypen,
+  Voertuigtypenlijst,  // the vehicle types report
 };
 
 // "Morvask 4.4": the program name and the major and minor version.

@@ -74,7 +74,7 @@ TEST(RapportVoet, FollowsTheKindAndTheSettings) {
       // The posts report never repeats its own list; notes and vehicle types get no post legend.
       {Rapportsoort::Waarnemingsposten, true, true, samen({{""}, legenda})},
       {Rapportsoort::Aantekeningen, true, true, samen({posten, {""}})},
-      {Rapportsoort::Voertuigtypen, false, true, {""}},
+      {Rapportsoort::Voertuigtypenlijst, false, true, {""}},
   };
   for (const Geval& g : gevallen) {
     ProjectOmgeving o;
