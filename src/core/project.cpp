@@ -79,10 +79,8 @@ void Project::RegistratieToevoegen(std::string_view post, std::string_view tijd,
 
 void Project::NieuwProject(const Catalogus& cat, std::string_view naamloos, std::string_view datum) {
   Postlijst.clear();
-  Werkpostlijst.clear();
   Doorrijtijdentabel.clear();
   Registratielijst.clear();
-  Werkregistratielijst.clear();
   Aantekeningen.clear();
   Projectbestandsnaam = std::string(naamloos);
   RProjectgegevens g;

@@ -68,10 +68,8 @@ struct RRegistratie {
 struct Project {
   RProjectgegevens Gegevens;
   std::vector<RWaarnemingspost> Postlijst;         // ascending by Postcode at all times
-  std::vector<RWaarnemingspost> Werkpostlijst;     // scratch space of the list operations
   std::vector<std::string> Doorrijtijdentabel;     // one line per ordered pair of posts
   std::vector<RRegistratie> Registratielijst;      // in file order
-  std::vector<RRegistratie> Werkregistratielijst;  // scratch space while a post changes
   std::vector<std::string> Aantekeningen;          // the notes
   std::string Projectbestandsnaam;                 // full path without extension
 

@@ -86,23 +86,12 @@ namespace {
 
 bool IsRegelVan(std::string_view regel, std::string_view van) { return HerkomstVanRegel(regel) == van; }
 
-bool IsRegelVanPaar(std::string_view regel, std::string_view van, std::string_view naar) {
-  return HerkomstVanRegel(regel) == van && BestemmingVanRegel(regel) == naar;
-}
-
 std::optional<int> MinimumVan(std::string_view regel) {
   const std::string veld = Bijsnijden(Deel(regel, 20, 4));
   if (veld.empty()) return 0;
   int w = 0;
   if (!ProbeerGetal(veld, w)) return std::nullopt;
   return w;
-}
-
-// The first line of the pair, or nullptr.
-const std::string* RegelVanPaar(const Project& project, std::string_view van, std::string_view naar) {
-  for (const std::string& regel : project.Doorrijtijdentabel)
-    if (IsRegelVanPaar(regel, van, naar)) return &regel;
-  return nullptr;
 }
 
 }  // namespace
@@ -123,11 +112,6 @@ std::optional<RDoorrijtijden> DoorrijtijdenVanRegel(std::string_view regel) {
   return RDoorrijtijden{*maximum, *minimum};
 }
 
-bool DoorrijtijdentabelLeesbaar(const Project& project) {
-  return std::all_of(project.Doorrijtijdentabel.begin(), project.Doorrijtijdentabel.end(),
-                     [](const std::string& regel) { return DoorrijtijdenVanRegel(regel).has_value(); });
-}
-
 std::optional<int> GrootsteMaximaleDoorrijtijd(const Project& project, std::string_view van) {
   const bool alle = van == "*";
   std::optional<int> grootste;
@@ -138,28 +122,6 @@ std::optional<int> GrootsteMaximaleDoorrijtijd(const Project& project, std::stri
     if (!grootste || *maximum > *grootste) grootste = *maximum;
   }
   return grootste.value_or(0);
-}
-
-std::optional<bool> BinnenDoorrijtijden(const Project& project, std::string_view van, std::string_view naar,
-                                        std::string_view eerdereTijd, std::string_view latereTijd) {
-  const std::string* regel = RegelVanPaar(project, van, naar);
-  if (!regel) return false;
-  const auto tijden = DoorrijtijdenVanRegel(*regel);
-  const auto eerder = TijdNaarMinuten(eerdereTijd);
-  const auto later = TijdNaarMinuten(latereTijd);
-  if (!tijden || !eerder || !later) return std::nullopt;
-  const int d = *later - *eerder;
-  return tijden->Maximum != 0 && d >= 0 && tijden->Minimum <= d && d <= tijden->Maximum;
-}
-
-std::optional<bool> RelatieGeblokkeerd(const Project& project, bool controleren, std::string_view van,
-                                       std::string_view naar) {
-  if (!controleren) return false;
-  const std::string* regel = RegelVanPaar(project, van, naar);
-  if (!regel) return false;
-  const auto maximum = MaximumVanRegel(*regel);
-  if (!maximum) return std::nullopt;
-  return *maximum == 0;
 }
 
 std::optional<std::string> SomDoorrijtijden(const Project& project) {
@@ -356,51 +318,6 @@ void GebruikteVerwijderen(Project& project) {
   auto& lijst = project.Registratielijst;
   std::erase_if(lijst, [](const RRegistratie& r) { return r.Gebruikt; });
   for (RRegistratie& r : lijst) r.Geprobeerd = false;
-}
-
-void GebruikteVerwijderenMetGeprobeerd(Project& project) {
-  // The result of writing each kept registration as "B " or two spaces and its line with
-  // every field at its width, and cutting it back: the fields without their padding, only the
-  // tried mark kept.
-  auto& lijst = project.Registratielijst;
-  std::erase_if(lijst, [](const RRegistratie& r) { return r.Gebruikt; });
-  for (RRegistratie& r : lijst) {
-    RRegistratie terug(ZonderOpvulling(r.Post), ZonderOpvulling(r.Tijd), ZonderOpvulling(r.Voertuigtype),
-                       ZonderOpvulling(r.Kenteken));
-    terug.Geprobeerd = r.Geprobeerd;
-    r = terug;
-  }
-}
-
-// ---- Copies used when a post is deleted -----------------------------------------------------
-
-void RegistratiesBehalvePostNaarWerklijst(Project& project, std::string_view postcode) {
-  auto& werk = project.Werkregistratielijst;
-  werk.clear();
-  for (const RRegistratie& r : project.Registratielijst)
-    if (r.Post != postcode) werk.emplace_back(r.Post, r.Tijd, r.Voertuigtype, r.Kenteken);
-}
-
-void RegistratiesUitWerklijst(Project& project) {
-  auto& lijst = project.Registratielijst;
-  lijst.clear();
-  lijst.reserve(project.Werkregistratielijst.size());
-  for (const RRegistratie& r : project.Werkregistratielijst)
-    if (!r.Post.empty()) lijst.emplace_back(r.Post, r.Tijd, r.Voertuigtype, r.Kenteken);
-}
-
-void PostenBehalveNaarWerklijst(Project& project, std::string_view postcode) {
-  auto& werk = project.Werkpostlijst;
-  werk.clear();
-  for (const RWaarnemingspost& p : project.Postlijst)
-    if (p.Postcode != postcode) werk.push_back(RWaarnemingspost{p.Postcode, p.Omschrijving, true});
-}
-
-void PostenUitWerklijst(Project& project) {
-  auto& posten = project.Postlijst;
-  posten.clear();
-  for (const RWaarnemingspost& p : project.Werkpostlijst)
-    if (!p.Postcode.empty()) posten.push_back(RWaarnemingspost{p.Postcode, p.Omschrijving, true});
 }
 
 }  // namespace morvask

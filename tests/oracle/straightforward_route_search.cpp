@@ -7,6 +7,7 @@
 #include "base/user_interface.h"
 #include "core/project.h"
 #include "core/registration_list.h"
+#include "oracle/reference_lookups.h"
 
 namespace morvask::test {
 namespace {
