@@ -10,12 +10,14 @@ namespace morvask::bench {
 
 class StilleUi : public Gebruikersinterface {
  public:
-  int MeldingInformatie(const std::string&, const std::string&, const std::string& tekst, const std::string&) override;
-  int MeldingWaarschuwing(const std::string&, const std::string&, const std::string& tekst,
-                          const std::string&) override;
-  int MeldingFout(const std::string&, const std::string&, const std::string& tekst, const std::string&) override;
-  int VraagJaNeeAnnuleren(const std::string&, const std::string&, const std::string&, int, const std::string&,
-                          const std::string&, const std::string&) override {
+  ModaalResultaat MeldingInformatie(const std::string&, const std::string&, const std::string& tekst,
+                                    const std::string&) override;
+  ModaalResultaat MeldingWaarschuwing(const std::string&, const std::string&, const std::string& tekst,
+                                      const std::string&) override;
+  ModaalResultaat MeldingFout(const std::string&, const std::string&, const std::string& tekst,
+                              const std::string&) override;
+  ModaalResultaat VraagJaNeeAnnuleren(const std::string&, const std::string&, const std::string&, StandaardKnop,
+                                      const std::string&, const std::string&, const std::string&) override {
     return mrJa;
   }
   void Piep() override {}
@@ -25,7 +27,7 @@ class StilleUi : public Gebruikersinterface {
   void VoortgangPositie(int) override {}
   void VoortgangSluiten() override {}
   void BerichtenVerwerken() override {}
-  void InMenuChecken(int) override {}
+  void InMenuChecken(MenuCode) override {}
 };
 
 }  // namespace morvask::bench

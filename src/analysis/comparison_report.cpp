@@ -12,8 +12,8 @@
 namespace morvask {
 
 bool MatchbestandHoortBijProject(const RMatchbestand& bestand, const Project& project) {
-  if (bestand.ProjectNumberOfRegistrations != AantalRegistraties(project, "alles")) return false;
-  if (bestand.ProjectNumberOfPosts != AantalPosten(project, "Alles")) return false;
+  if (bestand.ProjectNumberOfRegistrations != AantalRegistraties(project)) return false;
+  if (bestand.ProjectNumberOfPosts != AantalPosten(project)) return false;
   return bestand.ProjectTravelTimesSum.empty() || SomDoorrijtijden(project) == bestand.ProjectTravelTimesSum;
 }
 

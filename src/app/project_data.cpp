@@ -30,8 +30,8 @@ std::string OpgeslagenKarakter(std::string_view tekst, SpeciaalKarakterVeld veld
 
 RProjectOverzicht ProjectOverzicht(const Project& project) {
   RProjectOverzicht o;
-  o.AantalPosten = AantalPosten(project, "Alles");
-  o.AantalRegistraties = AantalRegistraties(project, "alles");
+  o.AantalPosten = AantalPosten(project);
+  o.AantalRegistraties = AantalRegistraties(project);
   for (std::size_t i = 0; i < Voertuigtypen.size(); ++i) {
     const char letter = Voertuigtypen[i];
     o.Voertuigtypenamen[i] = *project.Gegevens.VoertuigtypeNaam(letter);

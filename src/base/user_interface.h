@@ -31,17 +31,18 @@ class Gebruikersinterface {
 
   // The four message dialogs. Every text is Windows-1252; a CR is a line break. Captions of
   // the buttons are given by the caller; an empty caption means the platform's own text.
-  virtual int MeldingInformatie(const std::string& caption, const std::string& titel, const std::string& tekst,
-                                const std::string& okKnop) = 0;
-  virtual int MeldingWaarschuwing(const std::string& caption, const std::string& titel, const std::string& tekst,
-                                  const std::string& okKnop) = 0;
-  virtual int MeldingFout(const std::string& caption, const std::string& titel, const std::string& tekst,
-                          const std::string& okKnop) = 0;
+  virtual ModaalResultaat MeldingInformatie(const std::string& caption, const std::string& titel,
+                                            const std::string& tekst, const std::string& okKnop) = 0;
+  virtual ModaalResultaat MeldingWaarschuwing(const std::string& caption, const std::string& titel,
+                                              const std::string& tekst, const std::string& okKnop) = 0;
+  virtual ModaalResultaat MeldingFout(const std::string& caption, const std::string& titel, const std::string& tekst,
+                                      const std::string& okKnop) = 0;
   // Buttons yes, no and cancel; returns mrJa, mrNee or mrAnnuleren (closing the dialog is
   // mrAnnuleren).
-  virtual int VraagJaNeeAnnuleren(const std::string& caption, const std::string& titel, const std::string& tekst,
-                                  int standaardKnop, const std::string& annulerenKnop, const std::string& neeKnop,
-                                  const std::string& jaKnop) = 0;
+  virtual ModaalResultaat VraagJaNeeAnnuleren(const std::string& caption, const std::string& titel,
+                                              const std::string& tekst, StandaardKnop standaardKnop,
+                                              const std::string& annulerenKnop, const std::string& neeKnop,
+                                              const std::string& jaKnop) = 0;
 
   virtual void Piep() = 0;
   // The busy cursor on or off.
@@ -58,7 +59,7 @@ class Gebruikersinterface {
   virtual void BerichtenVerwerken() = 0;
 
   // Asks the main window to re-evaluate a group of its commands.
-  virtual void InMenuChecken(int code) = 0;
+  virtual void InMenuChecken(MenuCode code) = 0;
 
   // Shows the notes window modally; a project asks for it after it has been opened. A front
   // end without a notes window ignores it.

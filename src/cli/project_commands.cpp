@@ -13,9 +13,8 @@ int Info(const Argumenten& a) {
   if (!o.Voorbereiden(a)) return kMislukt;
   if (!o.ProjectOpenen(Argument(a.posities[0]))) return kMislukt;
   const Project& p = o.project;
-  std::vector<std::string> regels = {
-      "Aantal waarnemingsposten in project: " + std::to_string(AantalPosten(p, "Alles")),
-      "Totaal aantal registraties in project: " + std::to_string(AantalRegistraties(p, "alles"))};
+  std::vector<std::string> regels = {"Aantal waarnemingsposten in project: " + std::to_string(AantalPosten(p)),
+                                     "Totaal aantal registraties in project: " + std::to_string(AantalRegistraties(p))};
   for (const char letter : Voertuigtypen)
     regels.push_back(*p.Gegevens.VoertuigtypeNaam(letter) + " (" + letter +
                      "): " + std::to_string(AantalRegistraties(p, std::string(1, letter))));

@@ -37,26 +37,29 @@ void TerminalUi::Schrijf(const std::string& titel, const std::string& tekst) {
   if (voortgang_) VoortgangTekenen();
 }
 
-int TerminalUi::MeldingInformatie(const std::string&, const std::string& t, const std::string& x, const std::string&) {
+ModaalResultaat TerminalUi::MeldingInformatie(const std::string&, const std::string& t, const std::string& x,
+                                              const std::string&) {
   Schrijf(t, x);
   return mrOK;
 }
 
-int TerminalUi::MeldingWaarschuwing(const std::string&, const std::string& t, const std::string& x,
-                                    const std::string&) {
+ModaalResultaat TerminalUi::MeldingWaarschuwing(const std::string&, const std::string& t, const std::string& x,
+                                                const std::string&) {
   ++waarschuwingen;
   Schrijf(t, x);
   return mrOK;
 }
 
-int TerminalUi::MeldingFout(const std::string&, const std::string& t, const std::string& x, const std::string&) {
+ModaalResultaat TerminalUi::MeldingFout(const std::string&, const std::string& t, const std::string& x,
+                                        const std::string&) {
   ++fouten;
   Schrijf(t, x);
   return mrOK;
 }
 
-int TerminalUi::VraagJaNeeAnnuleren(const std::string&, const std::string& t, const std::string& x, int,
-                                    const std::string&, const std::string&, const std::string&) {
+ModaalResultaat TerminalUi::VraagJaNeeAnnuleren(const std::string&, const std::string& t, const std::string& x,
+                                                StandaardKnop, const std::string&, const std::string&,
+                                                const std::string&) {
   if (forceer) return mrJa;
   vraagGeweigerd = true;
   Schrijf(t, x);

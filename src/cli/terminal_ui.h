@@ -13,13 +13,15 @@ class TerminalUi : public Gebruikersinterface {
  public:
   explicit TerminalUi(bool forceer);
 
-  int MeldingInformatie(const std::string& c, const std::string& t, const std::string& x,
-                        const std::string& ok) override;
-  int MeldingWaarschuwing(const std::string& c, const std::string& t, const std::string& x,
-                          const std::string& ok) override;
-  int MeldingFout(const std::string& c, const std::string& t, const std::string& x, const std::string& ok) override;
-  int VraagJaNeeAnnuleren(const std::string& c, const std::string& t, const std::string& x, int standaard,
-                          const std::string& annuleren, const std::string& nee, const std::string& ja) override;
+  ModaalResultaat MeldingInformatie(const std::string& c, const std::string& t, const std::string& x,
+                                    const std::string& ok) override;
+  ModaalResultaat MeldingWaarschuwing(const std::string& c, const std::string& t, const std::string& x,
+                                      const std::string& ok) override;
+  ModaalResultaat MeldingFout(const std::string& c, const std::string& t, const std::string& x,
+                              const std::string& ok) override;
+  ModaalResultaat VraagJaNeeAnnuleren(const std::string& c, const std::string& t, const std::string& x,
+                                      StandaardKnop standaard, const std::string& annuleren, const std::string& nee,
+                                      const std::string& ja) override;
   void Piep() override {}
   void BezigCursor(bool) override {}
   void VoortgangTonen(const std::string& tekst, bool annulerenKnop) override;
@@ -27,7 +29,7 @@ class TerminalUi : public Gebruikersinterface {
   void VoortgangPositie(int procent) override;
   void VoortgangSluiten() override;
   void BerichtenVerwerken() override;
-  void InMenuChecken(int) override {}
+  void InMenuChecken(MenuCode) override {}
 
   bool forceer;
   bool vraagGeweigerd = false;  // a question got the negative answer

@@ -35,9 +35,10 @@ std::string ZonderSpaties(std::string_view tekst) {
 
 // ---- Counts -------------------------------------------------------------------------------
 
+int AantalRegistraties(const Project& project) { return static_cast<int>(project.Registratielijst.size()); }
+
 int AantalRegistraties(const Project& project, std::string_view voertuigtype) {
   const auto& lijst = project.Registratielijst;
-  if (voertuigtype == "alles") return static_cast<int>(lijst.size());
   return static_cast<int>(
       std::count_if(lijst.begin(), lijst.end(), [&](const RRegistratie& r) { return r.Voertuigtype == voertuigtype; }));
 }
@@ -48,17 +49,24 @@ int AantalRegistratiesVanPost(const Project& project, std::string_view postcode)
       std::count_if(lijst.begin(), lijst.end(), [&](const RRegistratie& r) { return r.Post == postcode; }));
 }
 
-int AantalPosten(const Project& project, std::string_view soort) {
+int AantalPosten(const Project& project, Postsoort soort) {
   const auto& posten = project.Postlijst;
   const auto tel = [&](auto&& past) { return static_cast<int>(std::count_if(posten.begin(), posten.end(), past)); };
   const auto vanType = [&](std::string_view type) {
     return tel([&](const RWaarnemingspost& p) { return Posttype(p.Postcode) == type; });
   };
-  if (soort == "Alles") return static_cast<int>(posten.size());
-  if (soort == "I") return vanType("ki");
-  if (soort == "U") return vanType("ku");
-  if (soort == "T") return vanType("t1") + vanType("t2");
-  if (soort == "I*U") return vanType("ki") * vanType("ku");
+  switch (soort) {
+    case Postsoort::Alle:
+      return static_cast<int>(posten.size());
+    case Postsoort::Ingaand:
+      return vanType("ki");
+    case Postsoort::Uitgaand:
+      return vanType("ku");
+    case Postsoort::Tussen:
+      return vanType("t1") + vanType("t2");
+    case Postsoort::IngaandMaalUitgaand:
+      return vanType("ki") * vanType("ku");
+  }
   return 0;
 }
 

@@ -29,14 +29,21 @@ namespace morvask {
 
 // ---- Counts -------------------------------------------------------------------------------
 
-// Registrations whose vehicle type equals the letter; "alles" counts every registration.
+// Every registration of the project.
+int AantalRegistraties(const Project& project);
+// Registrations whose vehicle type equals the letter (exactly: "A" is not "a").
 int AantalRegistraties(const Project& project, std::string_view voertuigtype);
 // Registrations whose post equals the code.
 int AantalRegistratiesVanPost(const Project& project, std::string_view postcode);
-// Posts of a kind, told by positions 5-6 of the code: "Alles" every post (capital A), "I" the
-// "ki" posts, "U" the "ku" posts, "T" the "t1" and "t2" posts, "I*U" the number of "ki" posts
-// times the number of "ku" posts; 0 for any other kind (so "alles" gives 0).
-int AantalPosten(const Project& project, std::string_view soort);
+// The kinds of post the counts tell apart, by positions 5-6 of the code.
+enum class Postsoort {
+  Alle,                 // every post
+  Ingaand,              // the "ki" posts
+  Uitgaand,             // the "ku" posts
+  Tussen,               // the "t1" and "t2" posts
+  IngaandMaalUitgaand,  // the number of "ki" posts times the number of "ku" posts
+};
+int AantalPosten(const Project& project, Postsoort soort = Postsoort::Alle);
 // The smallest and the largest whole-number value of the registration times (0815 is 815),
 // over the registrations whose time is a whole number; 0 when there is none.
 int VroegsteTijd(const Project& project);

@@ -93,7 +93,7 @@ TEST(Vergelijkingsrapport, ConsistencyQuestionOnlyWhenTheProjectDiffers) {
   struct Geval {
     int registraties, posten;
     std::string som;
-    std::deque<int> antwoorden;
+    std::deque<ModaalResultaat> antwoorden;
     bool vraag, rapport;
   };
   const std::vector<Geval> gevallen = {

@@ -169,7 +169,7 @@ TEST(MatchrunState, DataThatCannotBeUsedStopsTheRunBeforeAnythingIsWritten) {
 TEST(MatchrunState, OverwriteQuestionAndUnwritableFile) {
   Controle o;
   const Regels voor = Registraties(o.project);
-  for (const int antwoord : {mrNee, mrAnnuleren}) {
+  for (const ModaalResultaat antwoord : {mrNee, mrAnnuleren}) {
     o.ui.berichten.clear();
     o.ui.antwoorden = {antwoord};
     EXPECT_FALSE(o.Uitvoeren());

@@ -95,7 +95,7 @@ TEST(ProjectgegevensToepassen, AnyModifiedFieldStoresAllOfThem) {
     EXPECT_EQ(p.WildcardKarakter, "?");
     EXPECT_EQ(p.GemistKentekenKarakter, "!");
     EXPECT_TRUE(p.ProjectgegevensbestandGewijzigd);
-    EXPECT_EQ(o.ui.menuCodes, std::vector<int>{mcOpslaan}) << g.naam;
+    EXPECT_EQ(o.ui.menuCodes, std::vector<MenuCode>{mcOpslaan}) << g.naam;
   }
 }
 

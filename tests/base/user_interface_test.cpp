@@ -12,7 +12,7 @@ using test::NepUi;
 
 TEST(AfbrekenAangevraagd, OnlyTheYesAnswerSetsTheCancelFlag) {
   const Catalogus cat;
-  const std::vector<std::pair<int, bool>> antwoorden = {
+  const std::vector<std::pair<ModaalResultaat, bool>> antwoorden = {
       {mrJa, true},          // "Af&breken"
       {mrNee, false},        // "&Niet afbreken"
       {mrAnnuleren, false},  // "&Annuleren", and closing the question

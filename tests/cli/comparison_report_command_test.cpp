@@ -36,8 +36,8 @@ struct Voorbeeld {
 // iterations and some non-routes.
 std::string VoorbeeldMatchbestand(const Project& p, int extraRegistraties = 0) {
   MatchInhoud m;
-  m.registraties = AantalRegistraties(p, "alles") + extraRegistraties;
-  m.posten = AantalPosten(p, "Alles");
+  m.registraties = AantalRegistraties(p) + extraRegistraties;
+  m.posten = AantalPosten(p);
   m.som = SomDoorrijtijden(p).value_or("");
   const auto w = [](const char* t, char type, const char* k) { return Waarneming(t, type, k); };
   m.routes = {Route({"001-ki", "002-ku"}, {w("0700", 'a', "92HJHN"), w("0712", 'a', "92HJHN")}),

@@ -449,7 +449,7 @@ TEST(ProjectSchrijven, SetsTheNameAndClearsTheChangedFlag) {
   ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "nieuw.project.mpr")));
   EXPECT_EQ(o.project.Projectbestandsnaam, (o.map / "nieuw.project"));
   EXPECT_FALSE(o.project.Gegevens.ProjectgegevensbestandGewijzigd);
-  EXPECT_EQ(o.ui.menuCodes, std::vector<int>{mcOpslaan});
+  EXPECT_EQ(o.ui.menuCodes, std::vector<MenuCode>{mcOpslaan});
   EXPECT_FALSE(o.ui.bezig);
   EXPECT_TRUE(o.ui.berichten.empty());
 }
@@ -466,7 +466,7 @@ TEST(ProjectSchrijven, AFailedWriteWarnsAndLeavesTheProjectAlone) {
                                          "schrijfbeveiligd.");
   EXPECT_EQ(o.project.Projectbestandsnaam, "Naamloos");
   EXPECT_TRUE(o.project.Gegevens.ProjectgegevensbestandGewijzigd);
-  EXPECT_EQ(o.ui.menuCodes, std::vector<int>{mcOpslaan});
+  EXPECT_EQ(o.ui.menuCodes, std::vector<MenuCode>{mcOpslaan});
   EXPECT_FALSE(o.ui.bezig);
 }
 
@@ -492,7 +492,7 @@ TEST(ProjectOpslaanMetBevestiging, AsksBeforeOverwriting) {
   const std::string eerst = o.Lees("p.mpr");
 
   o.project.Gegevens.Projectomschrijving = "Anders";
-  for (int antwoord : {mrNee, mrAnnuleren}) {
+  for (ModaalResultaat antwoord : {mrNee, mrAnnuleren}) {
     o.ui.antwoorden = {antwoord};
     EXPECT_FALSE(ProjectOpslaanMetBevestiging(o.ctx, naam));
     EXPECT_EQ(o.Lees("p.mpr"), eerst);

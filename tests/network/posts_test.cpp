@@ -103,7 +103,7 @@ TEST(PostAccepteren, AddingTakesEachTypeAndItsSortedPlace) {
   EXPECT_EQ(o.Codes(), (std::vector<std::string>{"001-t1", "001-t2", "005-ki", "005-ku", "010-ki"}));
   EXPECT_EQ(o.project.Postlijst[2].Omschrijving, "Noord");
   EXPECT_TRUE(o.project.Gegevens.ProjectgegevensbestandGewijzigd);
-  EXPECT_EQ(o.ui.menuCodes, (std::vector<int>{mcOpslaan, mcOpslaan, mcOpslaan}));
+  EXPECT_EQ(o.ui.menuCodes, (std::vector<MenuCode>{mcOpslaan, mcOpslaan, mcOpslaan}));
   EXPECT_TRUE(o.ui.berichten.empty());
 }
 
@@ -257,7 +257,7 @@ struct VerwijderOmgeving : NetwerkOmgeving {
 };
 
 TEST(PostVerwijderen, AsksWithTheCountAndOnlyTheDeleteButtonDeletes) {
-  for (const int antwoord : {mrNee, mrAnnuleren}) {
+  for (const ModaalResultaat antwoord : {mrNee, mrAnnuleren}) {
     VerwijderOmgeving o;
     const Project voor = o.project;
     o.ui.antwoorden = {antwoord};
@@ -289,7 +289,7 @@ TEST(PostVerwijderen, RemovesThePostItsRegistrationsAndItsPairs) {
   for (const std::string& regel : o.project.Doorrijtijdentabel) EXPECT_EQ(regel.find("002-ku"), std::string::npos);
   EXPECT_EQ(o.project.Doorrijtijdentabel, std::vector<std::string>{DoorrijtijdRegel("001-ki", "003-t1", "1", "0")});
   EXPECT_TRUE(o.project.Gegevens.ProjectgegevensbestandGewijzigd);
-  EXPECT_EQ(o.ui.menuCodes, (std::vector<int>{mcOpslaan, mcPosten, mcRegistraties}));
+  EXPECT_EQ(o.ui.menuCodes, (std::vector<MenuCode>{mcOpslaan, mcPosten, mcRegistraties}));
 }
 
 TEST(PostVerwijderen, APostWithoutRegistrationsIsStillAskedAbout) {

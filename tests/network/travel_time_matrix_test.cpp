@@ -134,7 +134,7 @@ TEST(MatricesTerugschrijven, AnEditRewritesTheTableInMatrixOrder) {
                                               "003-t1 002-t1 1500 10  ",
                                           }));
   EXPECT_TRUE(o.project.Gegevens.ProjectgegevensbestandGewijzigd);
-  EXPECT_EQ(o.ui.menuCodes, std::vector<int>{mcOpslaan});
+  EXPECT_EQ(o.ui.menuCodes, std::vector<MenuCode>{mcOpslaan});
 }
 
 // The yes/no/cancel question of the matrix window, "&Ja" the default.
@@ -169,7 +169,7 @@ TEST(Blokkeren, SetsTheShownMatrixToZeroWithinOnePostNumber) {
 }
 
 TEST(Blokkeren, OnlyTheYesButtonBlocks) {
-  for (const int antwoord : {mrNee, mrAnnuleren}) {
+  for (const ModaalResultaat antwoord : {mrNee, mrAnnuleren}) {
     MatrixOmgeving o;
     RDoorrijtijdenMatrices m = o.Vul(true);
     m.Maximum[0][0] = "9";

@@ -41,7 +41,7 @@ TEST(VoertuigtypenToepassen, EmptyFieldsStoreTheirLetterOthersTheirTextAsTyped) 
   EXPECT_EQ(Namen(o.project), (std::vector<std::string>{"Auto  PKW", "Lichte vrachtauto", "m", "Zware vrachtauto",
                                                         "  Busje  ", "Motor", "Landbouwvoertuig", "r"}));
   EXPECT_TRUE(o.project.Gegevens.ProjectgegevensbestandGewijzigd);
-  EXPECT_EQ(o.ui.menuCodes, std::vector<int>{mcOpslaan});
+  EXPECT_EQ(o.ui.menuCodes, std::vector<MenuCode>{mcOpslaan});
 }
 
 }  // namespace

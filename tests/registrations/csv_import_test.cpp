@@ -116,7 +116,7 @@ TEST_F(CsvImport, AppendsAfterTheRegistrationsAndSaysSo) {
       {"009-ku", "0700", "b", "BESTND"}, {"002-ku", "1750", "a", "hf12td"}, {"001-ki", "0815", "l", "AB12CD"}};
   EXPECT_EQ(Registraties(o.project), verwacht);
   EXPECT_TRUE(o.project.Gegevens.ProjectgegevensbestandGewijzigd);
-  EXPECT_EQ(o.ui.menuCodes, (std::vector<int>{11, 31}));
+  EXPECT_EQ(o.ui.menuCodes, (std::vector<MenuCode>{mcOpslaan, mcRegistraties}));
   ASSERT_EQ(o.ui.berichten.size(), 1u);
   EXPECT_EQ(o.ui.berichten[0].soort, "informatie");
   EXPECT_EQ(o.ui.berichten[0].caption, "Morvask");

@@ -47,7 +47,7 @@ TEST(ExternBewerken, TheEditedFileReplacesTheRegistrations) {
   // The blank line is dropped; the added line comes as typed, without checks.
   EXPECT_EQ(o.Regels(), (std::vector<std::string>{"001-ki 0800 b XY12", "001-ki 0700 l ZZ99", "003-ki 1000 u new1"}));
   EXPECT_TRUE(o.Gewijzigd());
-  EXPECT_EQ(o.ui.menuCodes, (std::vector<int>{11, 31}));
+  EXPECT_EQ(o.ui.menuCodes, (std::vector<MenuCode>{mcOpslaan, mcRegistraties}));
   EXPECT_FALSE(BestandBestaat(o.Tempbestand()));
   ASSERT_EQ(o.ui.berichten.size(), 1u);
   EXPECT_EQ(o.ui.berichten[0].soort, "informatie");

@@ -61,7 +61,7 @@ TEST_F(ProjectImport, AppendsTheRegistrationsOnlyInFileOrder) {
   EXPECT_EQ(o.project.Gegevens.Projectomschrijving, omschrijving);
   EXPECT_TRUE(o.project.Aantekeningen.empty());
   EXPECT_TRUE(o.project.Gegevens.ProjectgegevensbestandGewijzigd);
-  EXPECT_EQ(o.ui.menuCodes, (std::vector<int>{11, 31}));
+  EXPECT_EQ(o.ui.menuCodes, (std::vector<MenuCode>{mcOpslaan, mcRegistraties}));
   EXPECT_EQ(o.ui.Teksten(),
             (std::vector<std::string>{"Met deze functie worden registraties van een ander Morvask-project ge\xEF"
                                       "mporteerd.",

@@ -110,7 +110,7 @@ TEST(BestandOpslaan, ReplacesTheRegistrationsByTheText) {
   EXPECT_EQ(o.project.Registratielijst[2].Kenteken, "AB1234");
   EXPECT_EQ(o.project.Registratielijst[3].Kenteken, "xy#1");
   EXPECT_TRUE(o.Gewijzigd());
-  EXPECT_EQ(o.ui.menuCodes, (std::vector<int>{11, 31}));
+  EXPECT_EQ(o.ui.menuCodes, (std::vector<MenuCode>{mcOpslaan, mcRegistraties}));
   EXPECT_FALSE(o.ui.bezig);
 }
 
@@ -135,11 +135,11 @@ TEST(BestandOpslaan, AnEmptyTextRemovesEveryRegistrationAndUnmodifiedTextStillSa
 TEST(EditorMagSluiten, TheQuestionOnClosing) {
   const struct {
     bool gewijzigd;
-    int antwoord;
+    ModaalResultaat antwoord;
     bool sluiten;
     bool opgeslagen;
   } gevallen[] = {
-      {false, -1, true, false},
+      {false, mrOK, true, false},  // no question is asked,
       {true, mrJa, true, true},
       {true, mrNee, true, false},
       {true, mrAnnuleren, false, false},
@@ -148,7 +148,7 @@ TEST(EditorMagSluiten, TheQuestionOnClosing) {
     SCOPED_TRACE(std::to_string(g.gewijzigd) + " " + std::to_string(g.antwoord));
     Registratieomgeving o;
     o.Registraties(kDrie);
-    if (g.antwoord >= 0) o.ui.antwoorden.push_back(g.antwoord);
+    if (g.gewijzigd) o.ui.antwoorden.push_back(g.antwoord);
     REditortekst editor{{"001-ki 1000 a NEW1"}, g.gewijzigd};
     EXPECT_EQ(EditorMagSluiten(o.ctx, editor), g.sluiten);
     EXPECT_EQ(o.Regels(), g.opgeslagen ? std::vector<std::string>{"001-ki 1000 a NEW1"} : kDrie);
@@ -191,7 +191,7 @@ TEST(SorterenVanuitInterneEditor, SortsTheProjectAndReloadsTheText) {
 
 TEST(SorterenVanuitInterneEditor, ModifiedTextIsSavedFirstOrNothingHappens) {
   const struct {
-    int antwoord;
+    ModaalResultaat antwoord;
     bool gesorteerd;
   } gevallen[] = {{mrJa, true}, {mrNee, false}, {mrAnnuleren, false}};
   for (const auto& g : gevallen) {

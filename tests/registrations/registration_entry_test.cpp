@@ -241,7 +241,7 @@ TEST(InvoerSluiten, TakesTheLinesInAndAsksForTheMenuCodes) {
   InvoerSluiten(o.ctx, leeg);
   EXPECT_EQ(o.Regels(), (std::vector<std::string>{"002-ku 0700 l XY99"}));
   EXPECT_FALSE(o.Gewijzigd());
-  EXPECT_EQ(o.ui.menuCodes, (std::vector<int>{11, 31}));
+  EXPECT_EQ(o.ui.menuCodes, (std::vector<MenuCode>{mcOpslaan, mcRegistraties}));
   EXPECT_FALSE(o.ui.bezig);
 
   // Typed lines, from adding to closing.

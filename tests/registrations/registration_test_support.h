@@ -28,9 +28,9 @@ class WachtendeUi : public NepUi {
  public:
   std::string klaarMarkering;  // empty: answer at once
 
-  int MeldingInformatie(const std::string& c, const std::string& t, const std::string& x,
-                        const std::string& ok) override {
-    const int r = NepUi::MeldingInformatie(c, t, x, ok);
+  ModaalResultaat MeldingInformatie(const std::string& c, const std::string& t, const std::string& x,
+                                    const std::string& ok) override {
+    const ModaalResultaat r = NepUi::MeldingInformatie(c, t, x, ok);
     if (!klaarMarkering.empty()) {
       const auto eind = std::chrono::steady_clock::now() + std::chrono::seconds(20);
       while (!BestandBestaat(klaarMarkering) && std::chrono::steady_clock::now() < eind)

@@ -66,7 +66,7 @@ TEST_F(Tijdcorrectie, ShiftsOnlyThePostChosenInEitherDirection) {
   ASSERT_TRUE(TijdenRegistratiesWijzigen(o.ctx, {"001-ki", true, 20}));
   EXPECT_EQ(Tijden(), (std::vector<std::string>{"0010", "2350", "0025", "0005", "1220"}));
   EXPECT_TRUE(o.project.Gegevens.ProjectgegevensbestandGewijzigd);
-  EXPECT_EQ(o.ui.menuCodes, std::vector<int>{11});
+  EXPECT_EQ(o.ui.menuCodes, std::vector<MenuCode>{mcOpslaan});
   EXPECT_TRUE(o.ui.berichten.empty());
   EXPECT_EQ(o.ui.voortgangTekst, "Wijzigen tijden...");
   EXPECT_FALSE(o.ui.voortgangZichtbaar);

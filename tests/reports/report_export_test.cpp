@@ -96,7 +96,7 @@ TEST(RapportExport, AnExistingFileIsReplacedOnlyAfterOverschrijven) {
   const Rapport r = Matrix();
   map.Schrijf("r.txt", "oud");
   struct Geval {
-    int antwoord;
+    ModaalResultaat antwoord;
     std::string inhoud;
   };
   for (const Geval& g : {Geval{mrNee, "oud"}, Geval{mrAnnuleren, "oud"}, Geval{mrJa, RapportAlsTekst(r)}}) {

@@ -2,27 +2,30 @@
 
 namespace morvask::test {
 
-int NepUi::MeldingInformatie(const std::string& c, const std::string& t, const std::string& x, const std::string& ok) {
-  berichten.push_back({"informatie", c, t, x, {ok}, -1});
+ModaalResultaat NepUi::MeldingInformatie(const std::string& c, const std::string& t, const std::string& x,
+                                         const std::string& ok) {
+  berichten.push_back({"informatie", c, t, x, {ok}, std::nullopt});
   return mrOK;
 }
 
-int NepUi::MeldingWaarschuwing(const std::string& c, const std::string& t, const std::string& x,
-                               const std::string& ok) {
-  berichten.push_back({"waarschuwing", c, t, x, {ok}, -1});
+ModaalResultaat NepUi::MeldingWaarschuwing(const std::string& c, const std::string& t, const std::string& x,
+                                           const std::string& ok) {
+  berichten.push_back({"waarschuwing", c, t, x, {ok}, std::nullopt});
   return mrOK;
 }
 
-int NepUi::MeldingFout(const std::string& c, const std::string& t, const std::string& x, const std::string& ok) {
-  berichten.push_back({"fout", c, t, x, {ok}, -1});
+ModaalResultaat NepUi::MeldingFout(const std::string& c, const std::string& t, const std::string& x,
+                                   const std::string& ok) {
+  berichten.push_back({"fout", c, t, x, {ok}, std::nullopt});
   return mrOK;
 }
 
-int NepUi::VraagJaNeeAnnuleren(const std::string& c, const std::string& t, const std::string& x, int standaard,
-                               const std::string& annuleren, const std::string& nee, const std::string& ja) {
+ModaalResultaat NepUi::VraagJaNeeAnnuleren(const std::string& c, const std::string& t, const std::string& x,
+                                           StandaardKnop standaard, const std::string& annuleren,
+                                           const std::string& nee, const std::string& ja) {
   berichten.push_back({"vraag", c, t, x, {ja, nee, annuleren}, standaard});
   if (!antwoorden.empty()) {
-    const int a = antwoorden.front();
+    const ModaalResultaat a = antwoorden.front();
     antwoorden.pop_front();
     return a;
   }
