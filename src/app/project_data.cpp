@@ -4,8 +4,12 @@
 
 #include "base/messages.h"
 #include "core/field_text.h"
+#include "core/project.h"
 #include "core/registration_list.h"
+#include "core/settings.h"
 #include "core/text_utils.h"
+#include "language/language_file.h"
+#include "language/translation.h"
 
 namespace morvask {
 
@@ -38,6 +42,27 @@ RProjectOverzicht ProjectOverzicht(const Project& project) {
     o.AantalPerVoertuigtype[i] = AantalRegistraties(project, std::string_view(&letter, 1));
   }
   return o;
+}
+
+std::vector<std::string> ProjectOverzichtRegels(const Context& ctx) {
+  std::string posten = AantalPostenTekst;
+  std::string registraties = AantalRegistratiesTekst;
+  if (ctx.instellingen.Taal != IngebouwdeTaal)
+    if (const auto bestand = OpenTaalbestand(ctx.mappen.Programma, ctx.instellingen.Taal)) {
+      RScherm scherm{ProjectgegevensSchermNaam, "", {}};
+      scherm.Onderdelen.push_back({AantalPostenLabel, SoortOnderdeel::Gewoon, true, posten, false, "", {}});
+      scherm.Onderdelen.push_back({AantalRegistratiesLabel, SoortOnderdeel::Gewoon, true, registraties, false, "", {}});
+      VertaalScherm(scherm, *bestand);
+      posten = scherm.Onderdelen[0].Caption;
+      registraties = scherm.Onderdelen[1].Caption;
+    }
+  const RProjectOverzicht o = ProjectOverzicht(ctx.project);
+  std::vector<std::string> regels = {posten + " " + std::to_string(o.AantalPosten),
+                                     registraties + " " + std::to_string(o.AantalRegistraties)};
+  for (std::size_t i = 0; i < Voertuigtypen.size(); ++i)
+    regels.push_back(o.Voertuigtypenamen[i] + " (" + Voertuigtypen[i] +
+                     "): " + std::to_string(o.AantalPerVoertuigtype[i]));
+  return regels;
 }
 
 RProjectgegevensVelden ProjectgegevensVeldenVullen(const Project& project) {

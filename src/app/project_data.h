@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/context.h"
 #include "core/project.h"
@@ -27,6 +28,18 @@ struct RProjectOverzicht {
 };
 
 RProjectOverzicht ProjectOverzicht(const Project& project);
+
+// The captions of the " Data: " group, Label3 and Label5 of the dialog, in Dutch.
+inline constexpr const char* ProjectgegevensSchermNaam = "ProjectgegevensForm1";
+inline constexpr const char* AantalPostenLabel = "Label3";
+inline constexpr const char* AantalPostenTekst = "Aantal waarnemingsposten in project:";
+inline constexpr const char* AantalRegistratiesLabel = "Label5";
+inline constexpr const char* AantalRegistratiesTekst = "Totaal aantal registraties in project:";
+
+// The " Data: " group as lines, in the current language (the dialog's section of its language
+// file): "Aantal waarnemingsposten in project: N", "Totaal aantal registraties in project: N",
+// then "<name> (<letter>): N" for each vehicle type in the order a, l, m, z, b, o, u, r.
+std::vector<std::string> ProjectOverzichtRegels(const Context& ctx);
 
 // The editable fields of the dialog with their modified marks.
 struct RProjectgegevensVelden {

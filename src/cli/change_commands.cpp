@@ -38,11 +38,10 @@ bool Opslaan(Omgeving& o, const Argumenten& a) {
 
 // Reads PROJECT (the first argument), runs the change and saves; the exit status.
 int Wijzigen(const Argumenten& a, const std::function<bool(Omgeving&)>& wijziging) {
-  Omgeving o(a.Heeft("force"));
-  if (!o.Voorbereiden(a)) return kMislukt;
-  if (!o.ProjectOpenen(Argument(a.posities[0]))) return kMislukt;
-  if (!wijziging(o)) return kMislukt;
-  return Opslaan(o, a) ? kKlaar : kMislukt;
+  return MetProject(a, Argument(a.posities[0]), a.Heeft("force"), [&](Omgeving& o) {
+    if (!wijziging(o)) return kMislukt;
+    return Opslaan(o, a) ? kKlaar : kMislukt;
+  });
 }
 
 // One character as a Windows-1252 text, or nothing when the argument is not exactly one

@@ -79,15 +79,13 @@ int Vergelijkingsrapport(const Argumenten& a) {
   const auto opties = OptiesLezen(a, fout);
   if (!opties) return GebruikFout(fout);
 
-  Omgeving o(a.Heeft("force"));
-  if (!o.Voorbereiden(a)) return kMislukt;
-  if (!o.ProjectOpenen(Argument(*project))) return kMislukt;
-  if (!PostenOptieToepassen(o, a)) return kMislukt;
-
-  RapportBuffer buffer;
-  const std::optional<Rapport> rapport = VergelijkingsrapportMaken(buffer, o.ctx, Argument(a.posities[0]), *opties);
-  if (!rapport) return kMislukt;
-  return RapportUitvoeren(o, a, *rapport);
+  return MetProject(a, Argument(*project), a.Heeft("force"), [&](Omgeving& o) {
+    if (!PostenOptieToepassen(o, a)) return kMislukt;
+    RapportBuffer buffer;
+    const std::optional<Rapport> rapport = VergelijkingsrapportMaken(buffer, o.ctx, Argument(a.posities[0]), *opties);
+    if (!rapport) return kMislukt;
+    return RapportUitvoeren(o, a, *rapport);
+  });
 }
 
 }  // namespace

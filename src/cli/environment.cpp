@@ -57,6 +57,14 @@ bool Omgeving::ProjectOpenen(const std::string& bestandsnaam) {
   return ProjectLezen(ctx, bestandsnaam);
 }
 
+int MetProject(const Argumenten& a, const std::string& projectbestand, bool forceer,
+               const std::function<int(Omgeving&)>& opdracht) {
+  Omgeving o(forceer);
+  if (!o.Voorbereiden(a)) return kMislukt;
+  if (!o.ProjectOpenen(projectbestand)) return kMislukt;
+  return opdracht(o);
+}
+
 void RegelsAfdrukken(const std::vector<std::string>& regels) {
   std::string uit;
   for (const std::string& r : regels) {

@@ -3,6 +3,7 @@
 // --settings FILE or the user's settings file), the catalogue in the chosen language
 // (--language NAME or the settings' language), the terminal as the user, and the project.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,6 +35,12 @@ class Omgeving {
   // Resets the project and reads the file into it; false when it could not be read.
   bool ProjectOpenen(const std::string& bestandsnaam);
 };
+
+// Runs a command on a project: reads the settings and the language of the options, then the
+// project file, and hands the environment to the command. kMislukt (the message shown) when
+// any of them could not be read. forceer answers every question affirmatively.
+int MetProject(const Argumenten& a, const std::string& projectbestand, bool forceer,
+               const std::function<int(Omgeving&)>& opdracht);
 
 // A command-line argument (UTF-8) as a Windows-1252 text of the library.
 std::string Argument(const std::string& utf8);

@@ -58,31 +58,29 @@ int Match(const Argumenten& a) {
     if (const auto w = a.Waarde(tijd); w && !TijdOptie(*w))
       return GebruikFout(std::string("--") + tijd + " takes a time HHMM");
 
-  Omgeving o(a.Heeft("force"));
-  if (!o.Voorbereiden(a)) return kMislukt;
-  if (!o.ProjectOpenen(Argument(a.posities[0]))) return kMislukt;
+  return MetProject(a, Argument(a.posities[0]), a.Heeft("force"), [&](Omgeving& o) {
+    // The window as it opens, then the options as the user would set its fields.
+    RMatchInstellingen in;
+    MatchInstellingenVoorbereiden(in, o.project);
+    if (const auto w = a.Waarde("output")) in.Bestandsnaam = MatchbestandsnaamUitDialoog(Argument(*w));
+    if (const auto w = a.Waarde("description")) in.Omschrijving = Argument(*w);
+    if (const auto w = a.Waarde("from")) VanafBewerkt(in, *w);
+    if (const auto w = a.Waarde("until")) TotBewerkt(in, *w);
+    if (a.Heeft("no-correction")) in.PeriodeCorrectie = false;
+    if (a.Heeft("no-inside-posts")) in.TussenpostenNegeren = true;
+    if (a.Heeft("no-block-check")) in.BlokkadesControleren = false;
+    if (a.Heeft("no-wildcards")) in.MetWildcards = false;
+    if (a.Heeft("case-sensitive")) in.GeenHoofdletterverschil = false;
+    if (a.Heeft("no-missed")) in.GemisteKentekensToevoegen = false;
+    if (a.Heeft("not-iterative")) in.Iteratief = false;
+    if (posities) in.Posities = *posities;
+    if (verwisseld) in.AantalVerwisseld = *verwisseld;
+    if (verschillend) in.AantalVerschillend = *verschillend;
+    AantalKaraktersTellen(in);
 
-  // The window as it opens, then the options as the user would set its fields.
-  RMatchInstellingen in;
-  MatchInstellingenVoorbereiden(in, o.project);
-  if (const auto w = a.Waarde("output")) in.Bestandsnaam = MatchbestandsnaamUitDialoog(Argument(*w));
-  if (const auto w = a.Waarde("description")) in.Omschrijving = Argument(*w);
-  if (const auto w = a.Waarde("from")) VanafBewerkt(in, *w);
-  if (const auto w = a.Waarde("until")) TotBewerkt(in, *w);
-  if (a.Heeft("no-correction")) in.PeriodeCorrectie = false;
-  if (a.Heeft("no-inside-posts")) in.TussenpostenNegeren = true;
-  if (a.Heeft("no-block-check")) in.BlokkadesControleren = false;
-  if (a.Heeft("no-wildcards")) in.MetWildcards = false;
-  if (a.Heeft("case-sensitive")) in.GeenHoofdletterverschil = false;
-  if (a.Heeft("no-missed")) in.GemisteKentekensToevoegen = false;
-  if (a.Heeft("not-iterative")) in.Iteratief = false;
-  if (posities) in.Posities = *posities;
-  if (verwisseld) in.AantalVerwisseld = *verwisseld;
-  if (verschillend) in.AantalVerschillend = *verschillend;
-  AantalKaraktersTellen(in);
-
-  OnderbrekingOpvangen();
-  return MatchUitvoeren(o.ctx, in) ? kKlaar : kMislukt;
+    OnderbrekingOpvangen();
+    return MatchUitvoeren(o.ctx, in) ? kKlaar : kMislukt;
+  });
 }
 
 }  // namespace

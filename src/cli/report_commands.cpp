@@ -19,10 +19,7 @@ namespace {
 
 // Reads the settings and the project named first, then makes the report.
 int MetProject(const Argumenten& a, const std::function<int(Omgeving&)>& rapport) {
-  Omgeving o(false);
-  if (!o.Voorbereiden(a)) return kMislukt;
-  if (!o.ProjectOpenen(Argument(a.posities[0]))) return kMislukt;
-  return rapport(o);
+  return cli::MetProject(a, Argument(a.posities[0]), false, rapport);
 }
 
 int Posten(const Argumenten& a) {

@@ -28,6 +28,14 @@ TEST(CliInfo, PrintsTheFiguresOfTheProjectDataDialog) {
   EXPECT_EQ(map.Lees("info.txt").substr(0, 40), "Aantal waarnemingsposten in project: 2\r\n");
 }
 
+TEST(CliInfo, FollowsTheLanguage) {
+  TijdelijkeMap map;
+  const auto u = CliUitvoeren({"info", VoorbeeldProject(), "--settings", map / "geen.ini", "--language", "English"});
+  EXPECT_EQ(u.status, 0) << u.fout;
+  EXPECT_EQ(u.uit.substr(0, u.uit.find('\n', u.uit.find('\n') + 1) + 1),
+            "Number of observation posts in project: 16\nTotal number of registrations in project: 3000\n");
+}
+
 TEST(CliInfo, ReportsFailuresAndWrongUsage) {
   TijdelijkeMap map;
   struct Geval {
