@@ -13,16 +13,6 @@ namespace {
 // Positions 5-6 of a post code: its type ("ki", "ku", "t1", "t2").
 std::string_view Posttype(std::string_view postcode) { return Deel(postcode, 5, 2); }
 
-// A field as the fixed-width text form gives it back: a full-width field unchanged, a shorter
-// one without the trailing spaces that padded it to its width.
-template <std::size_t N>
-std::string_view ZonderOpvulling(const KorteTekst<N>& veld) {
-  std::string_view v = veld.view();
-  if (v.size() == N) return v;
-  while (!v.empty() && v.back() == ' ') v.remove_suffix(1);
-  return v;
-}
-
 std::string ZonderSpaties(std::string_view tekst) {
   std::string uit;
   uit.reserve(tekst.size());

@@ -57,4 +57,14 @@ class KorteTekst {
   std::uint8_t len_ = 0;
 };
 
+// A field as the fixed-width text form gives it back: a full-width field unchanged, a shorter
+// one without the trailing spaces that padded it to its width.
+template <std::size_t N>
+std::string_view ZonderOpvulling(const KorteTekst<N>& veld) {
+  std::string_view v = veld.view();
+  if (v.size() == N) return v;
+  while (!v.empty() && v.back() == ' ') v.remove_suffix(1);
+  return v;
+}
+
 }  // namespace morvask

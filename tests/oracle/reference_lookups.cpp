@@ -16,16 +16,6 @@ const std::string* RegelVanPaar(const Project& project, std::string_view van, st
   return nullptr;
 }
 
-// A field as the fixed-width text form gives it back: a full-width field unchanged, a shorter
-// one without the trailing spaces that padded it to its width.
-template <std::size_t N>
-std::string_view ZonderOpvulling(const KorteTekst<N>& veld) {
-  std::string_view v = veld.view();
-  if (v.size() == N) return v;
-  while (!v.empty() && v.back() == ' ') v.remove_suffix(1);
-  return v;
-}
-
 }  // namespace
 
 std::optional<bool> BinnenDoorrijtijden(const Project& project, std::string_view van, std::string_view naar,
