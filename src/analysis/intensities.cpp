@@ -257,9 +257,7 @@ std::optional<Rapport> RapportIntensiteiten(Context& ctx, const RIntensiteitenVe
 
   HoofdStringGridNaarHoofdRichEdit(buffer);
   ctx.ui.VoortgangPositie(100);
-  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::Geen);
-  Rapport rapport = RichEdit1NaarKindForm(buffer, cat["AA00069"]);
-  HoofdStringGridNaarKindFormStringGrid(buffer, rapport);
+  Rapport rapport = RapportAfsluiten(buffer, ctx, Rapportsoort::Geen, cat["AA00069"], MetTabel::Ja);
   ctx.ui.VoortgangSluiten();
   return rapport;
 }

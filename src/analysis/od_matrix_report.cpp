@@ -161,10 +161,7 @@ Rapport RapportDHBmatrix(RapportBuffer& buffer, const Context& ctx, const RVerge
   }
 
   HoofdStringGridNaarHoofdRichEdit(buffer);
-  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::Geen);
-  Rapport rapport = RichEdit1NaarKindForm(buffer, cat["AA00151"]);
-  HoofdStringGridNaarKindFormStringGrid(buffer, rapport);
-  return rapport;
+  return RapportAfsluiten(buffer, ctx, Rapportsoort::Geen, cat["AA00151"], MetTabel::Ja);
 }
 
 }  // namespace morvask

@@ -208,8 +208,7 @@ Rapport RapportRoutes(RapportBuffer& buffer, const Context& ctx, const RVergelij
     buffer.RegelToevoegen(detaillijn);
   }
 
-  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::Geen);
-  return RichEdit1NaarKindForm(buffer, "Routes");
+  return RapportAfsluiten(buffer, ctx, Rapportsoort::Geen, "Routes");
 }
 
 Rapport RapportNietRoutes(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens,
@@ -242,8 +241,7 @@ Rapport RapportNietRoutes(RapportBuffer& buffer, const Context& ctx, const RVerg
     buffer.RegelToevoegen(s2);
   }
 
-  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::Geen);
-  return RichEdit1NaarKindForm(buffer, cat["AA00161"]);
+  return RapportAfsluiten(buffer, ctx, Rapportsoort::Geen, cat["AA00161"]);
 }
 
 }  // namespace morvask

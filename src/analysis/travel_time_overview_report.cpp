@@ -55,8 +55,7 @@ Rapport RapportVergelijkingsoverzicht(RapportBuffer& buffer, const Context& ctx,
   buffer.RegelsToevoegen(gegevens.Lijsten.Vergelijkingscontrole);
   buffer.RegelToevoegen(s);
   buffer.RegelsToevoegen(VerklaringVergelijking(cat));
-  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::Geen);
-  return RichEdit1NaarKindForm(buffer, cat["AA00104"]);
+  return RapportAfsluiten(buffer, ctx, Rapportsoort::Geen, cat["AA00104"]);
 }
 
 Rapport RapportDoorrijtijdenMatrix(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens,
@@ -114,9 +113,7 @@ Rapport RapportDoorrijtijdenMatrix(RapportBuffer& buffer, const Context& ctx, co
     buffer.RegelToevoegen(s);
     buffer.RegelsToevoegen(VerklaringVergelijking(cat));
   }
-  Rapport rapport = RichEdit1NaarKindForm(buffer, cat["AA00110"]);
-  HoofdStringGridNaarKindFormStringGrid(buffer, rapport);
-  return rapport;
+  return RapportOpleveren(buffer, cat["AA00110"], MetTabel::Ja);
 }
 
 }  // namespace morvask

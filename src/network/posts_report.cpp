@@ -9,8 +9,7 @@ Rapport RapportWaarnemingsposten(const Context& ctx) {
   RapportBuffer buffer;
   BovensteGedeelteRapport(buffer, ctx);
   buffer.RegelsToevoegen(WaarnemingspostenRegels(ctx));
-  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::Waarnemingsposten);
-  return RichEdit1NaarKindForm(buffer, ctx.catalogus["AA00098"]);
+  return RapportAfsluiten(buffer, ctx, Rapportsoort::Waarnemingsposten, ctx.catalogus["AA00098"]);
 }
 
 }  // namespace morvask

@@ -113,10 +113,7 @@ std::optional<Rapport> RapportDoorrijtijden(const Context& ctx) {
   MatrixSchrijven(t, leeg + 1, ctx, m, m.maximum, maximaal);
   HoofdStringGridNaarHoofdRichEdit(buffer);
 
-  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::Doorrijtijden);
-  Rapport rapport = RichEdit1NaarKindForm(buffer, cat["AA00028"]);
-  HoofdStringGridNaarKindFormStringGrid(buffer, rapport);
-  return rapport;
+  return RapportAfsluiten(buffer, ctx, Rapportsoort::Doorrijtijden, cat["AA00028"], MetTabel::Ja);
 }
 
 }  // namespace morvask

@@ -16,8 +16,7 @@ Rapport RapportVoertuigtypen(const Context& ctx) {
   for (const char letter : Voertuigtypen)
     buffer.RegelToevoegen(std::string(1, letter) + " : " + *ctx.project.Gegevens.VoertuigtypeNaam(letter));
   buffer.RegelToevoegen(lijn);
-  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::Voertuigtypenlijst);
-  return RichEdit1NaarKindForm(buffer, ctx.catalogus["AA00191"]);
+  return RapportAfsluiten(buffer, ctx, Rapportsoort::Voertuigtypenlijst, ctx.catalogus["AA00191"]);
 }
 
 }  // namespace morvask

@@ -12,8 +12,7 @@ Rapport RapportAantekeningen(const Context& ctx) {
   buffer.RegelToevoegen(ctx.catalogus["AA00011"]);
   buffer.RegelToevoegen("");
   buffer.RegelsToevoegen(ctx.project.Aantekeningen);
-  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::Aantekeningen);
-  return RichEdit1NaarKindForm(buffer, ctx.catalogus["AA00012"]);
+  return RapportAfsluiten(buffer, ctx, Rapportsoort::Aantekeningen, ctx.catalogus["AA00012"]);
 }
 
 }  // namespace morvask

@@ -123,8 +123,7 @@ Rapport RegistratiesbestandControleren(Context& ctx, const RControleInstellingen
   buffer.RegelToevoegen(lijn);
   buffer.RegelToevoegen(cat["AA00087"] + std::to_string(opmerkingen));
   buffer.RegelToevoegen(lijn);
-  OndersteGedeelteRapport(buffer, ctx, Rapportsoort::Geen);
-  Rapport rapport = RichEdit1NaarKindForm(buffer, cat["AA00088"]);
+  Rapport rapport = RapportAfsluiten(buffer, ctx, Rapportsoort::Geen, cat["AA00088"]);
   ctx.ui.VoortgangSluiten();
   return rapport;
 }

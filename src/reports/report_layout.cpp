@@ -81,4 +81,16 @@ void HoofdStringGridNaarKindFormStringGrid(RapportBuffer& buffer, Rapport& rappo
   buffer.HoofdStringGrid.LeegMaken();
 }
 
+Rapport RapportOpleveren(RapportBuffer& buffer, std::string_view titel, MetTabel tabel) {
+  Rapport rapport = RichEdit1NaarKindForm(buffer, titel);
+  if (tabel == MetTabel::Ja) HoofdStringGridNaarKindFormStringGrid(buffer, rapport);
+  return rapport;
+}
+
+Rapport RapportAfsluiten(RapportBuffer& buffer, const Context& ctx, Rapportsoort soort, std::string_view titel,
+                         MetTabel tabel) {
+  OndersteGedeelteRapport(buffer, ctx, soort);
+  return RapportOpleveren(buffer, titel, tabel);
+}
+
 }  // namespace morvask

@@ -64,4 +64,15 @@ Rapport RichEdit1NaarKindForm(const RapportBuffer& buffer, std::string_view tite
 // table is not empty; then the table buffer is cleared.
 void HoofdStringGridNaarKindFormStringGrid(RapportBuffer& buffer, Rapport& rapport);
 
+// Whether a finished report takes the table buffer along (the matrix reports do).
+enum class MetTabel { Nee, Ja };
+
+// The report of the buffer's lines with its title, with the table handed over when asked
+// (RichEdit1NaarKindForm, then HoofdStringGridNaarKindFormStringGrid).
+Rapport RapportOpleveren(RapportBuffer& buffer, std::string_view titel, MetTabel tabel);
+
+// How every report ends: the footer of its kind, then the report as RapportOpleveren gives it.
+Rapport RapportAfsluiten(RapportBuffer& buffer, const Context& ctx, Rapportsoort soort, std::string_view titel,
+                         MetTabel tabel = MetTabel::Nee);
+
 }  // namespace morvask
