@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdio>
 
+#include "app/start_up.h"
 #include "base/messages.h"
 #include "core/files.h"
 #include "core/folders.h"
@@ -36,20 +37,9 @@ Omgeving::Omgeving(bool forceer)
 bool Omgeving::Voorbereiden(const Argumenten& a) {
   const auto eigen = a.Waarde("settings");
   const std::string bestand = eigen ? Argument(*eigen) : InstellingenBestandPad(ctx.mappen.Programma);
-  if (!InstellingenLezen(instellingen, bestand, ctx.mappen.Tijdelijk, ui, catalogus) && ui.fouten > 0) return false;
-
-  std::string taal = instellingen.Taal;
-  if (const auto t = a.Waarde("language")) {
-    taal = Argument(*t);
-    if (taal != IngebouwdeTaal && !BestandBestaat(TaalMap(ctx.mappen.Programma) + taal + ".lng")) {
-      ToonFout(ui, catalogus,
-               TekstVullen(ctx.vast.BestandNietGevonden, {TaalMap(ctx.mappen.Programma) + taal + ".lng"}));
-      return false;
-    }
-  }
-  StelTaalInScreentext(ctx, taal);
-  ctx.vast = VasteTekstenInstellen(instellingen.Taal);
-  return true;
+  std::optional<std::string> taal;
+  if (const auto t = a.Waarde("language")) taal = Argument(*t);
+  return ProgrammaInstellen(ctx, bestand, taal) && ui.fouten == 0;
 }
 
 bool Omgeving::ProjectOpenen(const std::string& bestandsnaam) {

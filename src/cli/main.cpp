@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/version.h"
 #include "cli/commands.h"
 
 using namespace morvask::cli;
@@ -21,13 +22,8 @@ const std::vector<OptieDefinitie>& RapportOpties() {
   return opties;
 }
 
-std::string Versie() {
-  return std::to_string(MORVASK_VERSION_MAJOR) + "." + std::to_string(MORVASK_VERSION_MINOR) + "." +
-         std::to_string(MORVASK_VERSION_PATCH);
-}
-
 int Versietekst() {
-  std::printf("morvask-cli %s\n", Versie().c_str());
+  std::printf("morvask-cli %s\n", morvask::VolledigeVersie().c_str());
   return kKlaar;
 }
 
@@ -38,7 +34,7 @@ int Hulptekst() {
       "Runs the analyses and reports of Morvask %s on project files.\n"
       "\n"
       "Commands:\n",
-      Versie().c_str());
+      morvask::VolledigeVersie().c_str());
   for (const auto& o : Opdrachten()) std::printf("  %s\n      %s\n", o.gebruik.c_str(), o.omschrijving.c_str());
   std::printf(
       "\n"

@@ -3,15 +3,13 @@
 #include <algorithm>
 
 #include "base/context.h"
+#include "base/version.h"
 #include "core/project.h"
 #include "core/settings.h"
 
 namespace morvask {
 
-std::string RapportTitelregel() {
-  return std::string(Programmanaam) + " " + std::to_string(MORVASK_VERSION_MAJOR) + "." +
-         std::to_string(MORVASK_VERSION_MINOR);
-}
+std::string RapportTitelregel() { return std::string(Programmanaam) + " " + Hoofdversie(); }
 
 void BovensteGedeelteRapport(RapportBuffer& buffer, const Context& ctx) {
   const RProjectgegevens& g = ctx.project.Gegevens;
