@@ -93,7 +93,7 @@ bool CsvImporteren(Context& ctx, const RCsvImportVelden& velden) {
     return false;
   }
 
-  ctx.ui.BezigCursor(true);
+  BezigeCursor bezig(ctx.ui);
   std::size_t aantal = 0;
   VoorElkeRegel(*tekst, [&](std::string_view regel) { aantal += BijgesnedenLengte(regel) > CsvKortsteRegel; });
   std::vector<RRegistratie>& lijst = ctx.project.Registratielijst;
@@ -102,7 +102,7 @@ bool CsvImporteren(Context& ctx, const RCsvImportVelden& velden) {
   VoorElkeRegel(*tekst, [&](std::string_view regel) {
     if (CsvRegelNaarRegistratie(regel, velden, registratie)) lijst.push_back(registratie);
   });
-  ctx.ui.BezigCursor(false);
+  bezig.Klaar();
 
   ctx.project.MarkeerGewijzigd(ctx.ui);
   ctx.ui.InMenuChecken(mcRegistraties);

@@ -66,14 +66,13 @@ bool ExternBewerken(Context& ctx, std::string_view editor, std::vector<int>& lop
     ToonWaarschuwing(ctx.ui, cat, cat.Vul("AA00093", {bestand}));
     return false;
   }
-  ctx.ui.BezigCursor(true);
+  BezigeCursor bezig(ctx.ui);
   ctx.project.Gegevens.ProjectgegevensbestandGewijzigd = true;
   RegistratiesUitTekst(ctx.project, RegistratietekstDecoderen(*inhoud));
   ctx.ui.InMenuChecken(mcOpslaan);
   ctx.ui.InMenuChecken(mcRegistraties);
   std::error_code ec;
   std::filesystem::remove(NaarPad(bestand), ec);
-  ctx.ui.BezigCursor(false);
   return true;
 }
 

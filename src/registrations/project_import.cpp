@@ -61,17 +61,13 @@ bool RegistratiesUitAnderProjectImporteren(Context& ctx, const std::string& best
     ToonWaarschuwing(ctx.ui, ctx.catalogus, ctx.catalogus["AA00010"]);
     return false;
   }
-  ctx.ui.BezigCursor(true);
+  BezigeCursor bezig(ctx.ui);
   const std::vector<std::string> regels = RegelsSplitsen(*inhoud);
 
   const std::optional<int> versie = VersieVanBestand(ctx, regels);
-  if (!versie) {
-    ctx.ui.BezigCursor(false);
-    return false;
-  }
+  if (!versie) return false;
   if (*versie != BestandsversieGetal) {
     ToonWaarschuwing(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00008", {Programmanaam, Programmanaam}));
-    ctx.ui.BezigCursor(false);
     return false;
   }
 
@@ -89,7 +85,6 @@ bool RegistratiesUitAnderProjectImporteren(Context& ctx, const std::string& best
   ctx.project.MarkeerGewijzigd(ctx.ui);
   ctx.ui.InMenuChecken(mcRegistraties);
   ToonInformatie(ctx.ui, ctx.catalogus, ctx.catalogus["AA00009"]);
-  ctx.ui.BezigCursor(false);
   return true;
 }
 

@@ -71,7 +71,7 @@ std::vector<std::string> RegistratietekstDecoderen(std::string_view bytes) {
 }
 
 bool BestandLaden(Context& ctx, REditortekst& editor) {
-  ctx.ui.BezigCursor(true);
+  BezigeCursor bezig(ctx.ui);
   editor.Regels.clear();
   const std::string bestand = TijdelijkRegistratiebestand(ctx.mappen);
   const std::optional<std::string> inhoud = BestandBestaat(bestand) ? BestandLezen(bestand) : std::nullopt;
@@ -83,7 +83,6 @@ bool BestandLaden(Context& ctx, REditortekst& editor) {
     RegistratiesNaarTekst(ctx.project, editor.Regels);
   }
   editor.Gewijzigd = false;
-  ctx.ui.BezigCursor(false);
   return inhoud.has_value();
 }
 
@@ -95,12 +94,11 @@ bool InterneEditorOpenen(Context& ctx, REditortekst& editor) {
 
 void BestandOpslaan(Context& ctx, REditortekst& editor) {
   editor.Gewijzigd = false;
-  ctx.ui.BezigCursor(true);
+  BezigeCursor bezig(ctx.ui);
   RegistratiesUitTekst(ctx.project, editor.Regels);
   ctx.project.Gegevens.ProjectgegevensbestandGewijzigd = true;
   ctx.ui.InMenuChecken(mcOpslaan);
   ctx.ui.InMenuChecken(mcRegistraties);
-  ctx.ui.BezigCursor(false);
 }
 
 namespace {

@@ -96,7 +96,6 @@ RInvoerresultaat RegistratieToevoegen(Context& ctx, RInvoerToestand toestand, st
 }
 
 int KentekensInRichEdit1NaarGeheugen(Context& ctx, std::vector<std::string>& regels) {
-  ctx.ui.BezigCursor(true);
   int aantal = 0;
   for (const std::string& regel : regels) {
     if (regel.empty()) continue;
@@ -108,17 +107,16 @@ int KentekensInRichEdit1NaarGeheugen(Context& ctx, std::vector<std::string>& reg
 }
 
 void InvoerSluiten(Context& ctx, std::vector<std::string>& regels) {
+  BezigeCursor bezig(ctx.ui);
   KentekensInRichEdit1NaarGeheugen(ctx, regels);
   ctx.ui.InMenuChecken(mcOpslaan);
   ctx.ui.InMenuChecken(mcRegistraties);
-  ctx.ui.BezigCursor(false);
 }
 
 bool GeheleRegistratiesbestandWijzigen(Context& ctx, std::vector<std::string>& regels, REditortekst& editor) {
+  BezigeCursor bezig(ctx.ui);
   KentekensInRichEdit1NaarGeheugen(ctx, regels);
-  const bool tonen = InterneEditorOpenen(ctx, editor);
-  ctx.ui.BezigCursor(false);
-  return tonen;
+  return InterneEditorOpenen(ctx, editor);
 }
 
 }  // namespace morvask

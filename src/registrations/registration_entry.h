@@ -76,7 +76,7 @@ RInvoerresultaat RegistratieToevoegen(Context& ctx, RInvoerToestand toestand, st
                                       std::string_view tijd, std::string_view kenteken);
 
 // Appends a registration for every non-empty collected line, cut by column, to the end of
-// the registration list, and empties the lines. Shows the busy cursor; the caller restores it.
+// the registration list, and empties the lines. The caller shows the busy cursor meanwhile.
 // Returns the number of registrations added.
 int KentekensInRichEdit1NaarGeheugen(Context& ctx, std::vector<std::string>& regels);
 
