@@ -6,6 +6,10 @@
 
 namespace morvask {
 
+// The maker named in the web-link texts ("%s @ internet...") and the project's home page.
+inline constexpr const char* Organisatie = "Morvask";
+inline constexpr const char* Webadres = "https://morvask.example/";
+
 // "4.4"
 std::string Hoofdversie();
 // "4.4.0"

@@ -89,6 +89,7 @@ const std::vector<std::string>& TeVertalenSchermen() {
       "TijdenKentekensWijzigenForm",
       "VehTypesForm",
       "WnpForm",
+      "HelpForm",  // the program's own help window
   };
   return namen;
 }

@@ -1,0 +1,33 @@
+// morvask: the desktop program. Starts in the program's order: the main window is created
+// (settings, texts, language), the start-up information window shows for a moment, the other
+// windows exist, and the main window appears; its first activation opens a project named on
+// the command line.
+
+#include <QApplication>
+#include <QIcon>
+#include <QTimer>
+
+#include "gui/app/info_windows.h"
+#include "gui/app/main_window.h"
+#include "gui/app/program.h"
+#include "gui/app/qt_text.h"
+#include "gui/app/resources.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  morvask::gui::HulpbronnenLaden();
+  QApplication::setApplicationName(QStringLiteral("Morvask"));
+  QApplication::setDesktopFileName(QStringLiteral("morvask"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvask.svg")));
+
+  using namespace morvask::gui;
+  TProgramma programma(PadVanQt(QCoreApplication::applicationFilePath()));
+  const QStringList argumenten = QCoreApplication::arguments();
+  for (qsizetype i = 1; i < argumenten.size(); ++i) programma.argumenten.push_back(PadVanQt(argumenten[i]));
+
+  THoofdForm hoofdvenster(programma);
+  hoofdvenster.OpstartInfo()->OpstartTonen();
+  QApplication::processEvents();
+  QTimer::singleShot(1300, &hoofdvenster, [&hoofdvenster] { hoofdvenster.show(); });
+  return QApplication::exec();
+}

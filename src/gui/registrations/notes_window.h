@@ -1,0 +1,32 @@
+#pragma once
+// The notes window TAantekeningenForm ("Aantekeningen"): the project's notes, whether the
+// window shows itself when the project is opened, and the notes report.
+
+#include <QDialog>
+#include <functional>
+
+#include "reports/report.h"
+
+namespace morvask {
+struct Context;
+}
+
+namespace morvask::gui {
+
+class TAantekeningenForm : public QDialog {
+  Q_OBJECT
+
+ public:
+  TAantekeningenForm(Context& ctx, QWidget* ouder = nullptr);
+
+  // Shows the notes modally; closing stores text and check box in the project.
+  void Tonen();
+
+  std::function<void(Rapport)> rapportTonen;
+  std::function<void(int topic)> helpTonen;
+
+ private:
+  Context& ctx_;
+};
+
+}  // namespace morvask::gui
