@@ -24,6 +24,7 @@
 #include "core/settings.h"
 #include "core/win1252.h"
 #include "gui/app/configuration_info.h"
+#include "gui/app/help_topics.h"
 #include "gui/app/help_window.h"
 #include "gui/app/info_windows.h"
 #include "gui/app/program.h"
@@ -46,10 +47,6 @@
 namespace morvask::gui {
 
 namespace {
-
-constexpr int kHelpInhoud = 80;
-constexpr int kHelpVoorbeeldproject = 20;
-constexpr int kHelpVragen = 40;
 
 // An icon of the desktop's theme, with the program's own as the fallback.
 QIcon Icoon(const char* naam) {
@@ -227,11 +224,11 @@ void THoofdForm::OpdrachtenMaken() {
 
   QMenu* helpmenu = NieuwMenu("Help1", QStringLiteral("&Help"));
   NieuweOpdracht(helpmenu, "Index1", QStringLiteral("In&houd"), QKeySequence(Qt::Key_F1), QStringLiteral("Help (F1)"),
-                 "help-contents", [this] { HelpTonen(kHelpInhoud); });
+                 "help-contents", [this] { HelpTonen(HelpInhoud); });
   NieuweOpdracht(helpmenu, "Voorbeeldproject1", QStringLiteral("&Voorbeeldproject"), {}, geen, "help-about",
-                 [this] { HelpTonen(kHelpVoorbeeldproject); });
+                 [this] { HelpTonen(HelpVoorbeeldproject); });
   NieuweOpdracht(helpmenu, "Veelgesteldevragen1", QStringLiteral("V&eel gestelde vragen"), {}, geen, "help-faq",
-                 [this] { HelpTonen(kHelpVragen); });
+                 [this] { HelpTonen(HelpVeelGesteldeVragen); });
   helpmenu->addSeparator();
   NieuweOpdracht(helpmenu, LeesMijMenuNaam, QStringLiteral("&LeesMij.txt"), {}, geen, "text-x-generic",
                  [this] { LeesMijTonen(); });
