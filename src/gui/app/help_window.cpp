@@ -49,10 +49,12 @@ bool THelpForm::TopicTonen(const QString& bestand, int topic) {
   const QUrl zonderAnker = adres;
   adres.setFragment(QStringLiteral("topic-%1").arg(topic));
   if (browser_->source().adjusted(QUrl::RemoveFragment) != zonderAnker) {
-    browser_->setSource(zonderAnker);
+    // Another file: its history starts here.
+    browser_->setSource(adres);
     browser_->clearHistory();
+  } else {
+    browser_->setSource(adres);
   }
-  browser_->setSource(adres);
   show();
   raise();
   activateWindow();

@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
+#include <cstdlib>
+#include <string>
 
 #include "gui/app/info_windows.h"
 #include "gui/app/main_window.h"
@@ -13,7 +15,21 @@
 #include "gui/app/qt_text.h"
 #include "gui/app/resources.h"
 
+namespace {
+
+// "--write-language-template FILE": the value, or empty when the option is not given.
+std::string TaalsjabloonOptie(int argc, char** argv) {
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::string(argv[i]) == "--write-language-template") return argv[i + 1];
+  return {};
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // The template for translators needs no display.
+  const std::string sjabloon = TaalsjabloonOptie(argc, argv);
+  if (!sjabloon.empty() && !std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
   morvask::gui::HulpbronnenLaden();
   QApplication::setApplicationName(QStringLiteral("Morvask"));
@@ -26,6 +42,7 @@ int main(int argc, char** argv) {
   for (qsizetype i = 1; i < argumenten.size(); ++i) programma.argumenten.push_back(PadVanQt(argumenten[i]));
 
   THoofdForm hoofdvenster(programma);
+  if (!sjabloon.empty()) return hoofdvenster.TaalsjabloonSchrijven(sjabloon) ? 0 : 1;
   hoofdvenster.OpstartInfo()->OpstartTonen();
   QApplication::processEvents();
   QTimer::singleShot(1300, &hoofdvenster, [&hoofdvenster] { hoofdvenster.show(); });

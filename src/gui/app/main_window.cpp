@@ -11,9 +11,11 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 
 #include "app/menu_states.h"
 #include "app/start_up.h"
@@ -59,6 +61,7 @@ QIcon Icoon(const char* naam) {
 THoofdForm::THoofdForm(TProgramma& programma, QWidget* ouder)
     : QMainWindow(ouder), programma_(programma), mdi_(new QMdiArea(this)), werkbalk_(new QToolBar(this)) {
   setObjectName(QStringLiteral("HoofdForm"));
+  setProperty(TitelVanProgrammaEigenschap, true);
   Context& ctx = programma_.ctx;
   programma_.ui.BezigCursor(true);
 
@@ -98,6 +101,7 @@ THoofdForm::THoofdForm(TProgramma& programma, QWidget* ouder)
   afdrukken_ = new TAfdrukkenForm1(ctx, *rapportOpmaak_, this);
   voertuigtypen_ = new TVehTypesForm(ctx, this);
   opstartInfo_ = new TOpstartInfoForm(ctx, this);
+  help_ = new THelpForm(this);
 
   const auto rapport = [this](Rapport r) { RapportTonen(std::move(r)); };
   const auto help = [this](int topic) { HelpTonen(topic); };
@@ -119,7 +123,12 @@ THoofdForm::THoofdForm(TProgramma& programma, QWidget* ouder)
   VenstersVertalen(ctx, Vensters(), ctx.instellingen.Taal);
   opstartInfo_->TekstenBijwerken();
   TitelZetten(GeefApplicationTitle(ctx.vast.NieuwProjectNaam + Projectextensie));
-  resize(980, 680);
+  // Without a remembered position the window takes most of the screen, centred.
+  if (const QScreen* scherm = QGuiApplication::primaryScreen()) {
+    const QRect vrij = scherm->availableGeometry();
+    resize(vrij.width() * 4 / 5, vrij.height() * 4 / 5);
+    move(vrij.center() - QPoint(width() / 2, height() / 2));
+  }
   programma_.ui.BezigCursor(false);
 }
 
@@ -243,11 +252,25 @@ void THoofdForm::OpdrachtenMaken() {
 QAction* THoofdForm::Opdracht(const char* naam) const { return findChild<QAction*>(QString::fromLatin1(naam)); }
 
 QList<QWidget*> THoofdForm::Vensters() const {
-  QList<QWidget*> vensters = {const_cast<THoofdForm*>(this)};
+  std::vector<std::string> volgorde = {"HoofdForm", "OpstartInfoForm"};
+  for (const std::string& naam : VensterAanmaakvolgorde()) volgorde.push_back(naam);
+  volgorde.push_back("HelpForm");
+  QList<QWidget*> kinderen;
   for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-    if (w->isWindow() && !w->objectName().isEmpty()) vensters.push_back(w);
-  if (help_) vensters.push_back(help_);
+    if (w->isWindow() && !w->objectName().isEmpty()) kinderen.push_back(w);
+  QList<QWidget*> vensters = {const_cast<THoofdForm*>(this)};
+  for (const std::string& naam : volgorde)
+    for (QWidget* w : kinderen)
+      if (VanQt(w->objectName()) == naam) vensters.push_back(w);
   return vensters;
+}
+
+bool THoofdForm::TaalsjabloonSchrijven(const std::string& bestandsnaam) {
+  const auto& lijst = TeVertalenSchermen();
+  std::vector<RScherm> schermen;
+  for (QWidget* w : Vensters())
+    if (std::find(lijst.begin(), lijst.end(), VanQt(w->objectName())) != lijst.end()) schermen.push_back(SchermVan(w));
+  return SchrijfTaalsjabloon(schermen, bestandsnaam, programma_.ui, programma_.ctx.catalogus);
 }
 
 void THoofdForm::MenuChecken(MenuCode code) {
@@ -344,7 +367,6 @@ void THoofdForm::Afdrukken() {
 // ---- Help, read-me, configuration ---------------------------------------------------------------
 
 void THoofdForm::HelpTonen(int topic) {
-  if (!help_) help_ = new THelpForm(this);
   if (!help_->TopicTonen(helpbestand_, topic)) {
     const Context& ctx = programma_.ctx;
     ToonFout(programma_.ui, ctx.catalogus, TekstVullen(ctx.vast.BestandNietGevonden, {VanQt(helpbestand_)}));

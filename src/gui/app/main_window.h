@@ -61,8 +61,11 @@ class THoofdForm : public QMainWindow, public Schil {
   void HelpbestandZetten(const QString& bestand) { helpbestand_ = bestand; }
   // A command by its component name ("Projectopslaan1"), or nullptr.
   QAction* Opdracht(const char* naam) const;
-  // The windows of the program that are translated, in the order they were created.
+  // The windows of the program that are translated (VertaalSchermen, the template), the main
+  // window first, then in the order the program creates them.
   QList<QWidget*> Vensters() const;
+  // SchrijfTaalsjabloon: the template language file from the texts the windows show now.
+  bool TaalsjabloonSchrijven(const std::string& bestandsnaam);
   // The first activation, once (also run by the first show).
   void EersteActiveringUitvoeren();
   Rapportnummering& Nummering() { return nummering_; }

@@ -126,14 +126,24 @@ void Toepassen(QObject* o, const ROnderdeel& d) {
   }
 }
 
+// The window an object belongs to: a widget's window, an action's or a menu's owner's window
+// (a menu pops up as a window of its own, but belongs to the window of its menu bar).
+const QWidget* VensterVan(const QObject* o) {
+  for (; o; o = o->parent())
+    if (const auto* w = qobject_cast<const QWidget*>(o); w && !qobject_cast<const QMenu*>(w)) return w->window();
+  return nullptr;
+}
+
 // The named components of a window, in creation order: widgets, actions and menus whose
-// objectName is set (Qt's own internal objects, named "qt_...", are left out).
+// objectName is set, of this window and not of a dialog it owns (Qt's own internal objects,
+// named "qt_...", are left out).
 QList<QObject*> Onderdelen(QWidget* venster) {
   QList<QObject*> uit;
   for (QObject* o : venster->findChildren<QObject*>()) {
     const QString naam = o->objectName();
     if (naam.isEmpty() || naam.startsWith(QLatin1String("qt_"))) continue;
-    if (qobject_cast<QWidget*>(o) || qobject_cast<QAction*>(o)) uit.push_back(o);
+    if (!qobject_cast<QWidget*>(o) && !qobject_cast<QAction*>(o)) continue;
+    if (VensterVan(o) == venster) uit.push_back(o);
   }
   return uit;
 }
@@ -143,12 +153,15 @@ QList<QObject*> Onderdelen(QWidget* venster) {
 void HintZetten(QAction* actie, const QString& hint) {
   actie->setProperty(HintEigenschap, hint);
   actie->setToolTip(hint.isEmpty() ? QString(actie->text()).remove(QLatin1Char('&')) : hint);
+  actie->setStatusTip(hint);
 }
 
 RScherm SchermVan(QWidget* venster) {
   RScherm s;
   s.Naam = VanQt(venster->objectName());
-  s.Caption = VanQt(venster->windowTitle());
+  // A title the program composes itself (the main window's) stands as the window's name, which
+  // neither the translation nor the template touches.
+  s.Caption = Gemarkeerd(venster, TitelVanProgrammaEigenschap) ? s.Naam : VanQt(venster->windowTitle());
   for (QObject* o : Onderdelen(venster)) {
     ROnderdeel d;
     d.Naam = VanQt(o->objectName());
@@ -159,7 +172,7 @@ RScherm SchermVan(QWidget* venster) {
 }
 
 void SchermToepassen(QWidget* venster, const RScherm& scherm) {
-  venster->setWindowTitle(NaarQt(scherm.Caption));
+  if (scherm.Caption != scherm.Naam) venster->setWindowTitle(NaarQt(scherm.Caption));
   std::map<std::string, const ROnderdeel*> opNaam;
   for (const ROnderdeel& d : scherm.Onderdelen) opNaam.emplace(d.Naam, &d);
   for (QObject* o : Onderdelen(venster)) {

@@ -28,6 +28,8 @@ namespace morvask::gui {
 inline constexpr const char* KeuzelijstEigenschap = "keuzelijst";
 inline constexpr const char* KeuzegroepEigenschap = "keuzegroep";
 inline constexpr const char* MeerRegeligEigenschap = "meerRegelig";
+// A window whose title the program composes itself (the main window).
+inline constexpr const char* TitelVanProgrammaEigenschap = "titelVanProgramma";
 // An action's hint as the command table gives it (a tool tip Qt makes itself is no hint).
 inline constexpr const char* HintEigenschap = "hint";
 
