@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
   if (!sjabloon.empty()) return hoofdvenster.TaalsjabloonSchrijven(sjabloon) ? 0 : 1;
   hoofdvenster.OpstartInfo()->OpstartTonen();
   QApplication::processEvents();
+  hoofdvenster.EersteStartTaalkeuze();
   QTimer::singleShot(1300, &hoofdvenster, [&hoofdvenster] { hoofdvenster.show(); });
   return QApplication::exec();
 }

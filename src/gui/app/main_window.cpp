@@ -35,6 +35,7 @@
 #include "gui/app/qt_text.h"
 #include "gui/app/settings_dialog.h"
 #include "gui/app/window_positions.h"
+#include "gui/language/language_window.h"
 #include "gui/language/qt_translation.h"
 #include "gui/network/vehicle_types_dialog.h"
 #include "gui/registrations/notes_window.h"
@@ -100,8 +101,12 @@ THoofdForm::THoofdForm(TProgramma& programma, QWidget* ouder)
   rapportOpmaak_ = new TRapportOpmaakForm(this);
   afdrukken_ = new TAfdrukkenForm1(ctx, *rapportOpmaak_, this);
   voertuigtypen_ = new TVehTypesForm(ctx, this);
+  taalkeuze_ = new TLanguageForm(ctx, this);
   opstartInfo_ = new TOpstartInfoForm(ctx, this);
   help_ = new THelpForm(this);
+  taalkeuze_->vensters = [this] { return Vensters(); };
+  taalkeuze_->helpbestandGekozen = [this](const QString& bestand) { helpbestand_ = bestand; };
+  taalkeuze_->sjabloonSchrijven = [this](const std::string& bestand) { TaalsjabloonSchrijven(bestand); };
 
   const auto rapport = [this](Rapport r) { RapportTonen(std::move(r)); };
   const auto help = [this](int topic) { HelpTonen(topic); };
@@ -226,6 +231,11 @@ void THoofdForm::OpdrachtenMaken() {
   werkbalk_->addSeparator();
 
   QMenu* extra = NieuwMenu("Extra1", QStringLiteral("E&xtra"));
+  NieuweOpdracht(extra, "Language1", QStringLiteral("&Language"), {}, geen, "preferences-desktop-locale", [this] {
+    if (!taalkeuze_->Kiezen()) return;
+    opstartInfo_->TekstenBijwerken();
+    TitelBijwerken(programma_.ctx, *this);
+  });
   NieuweOpdracht(extra, "Programmainstellingen1", QStringLiteral("Programma-&instellingen"), {}, geen,
                  "preferences-system", [this] { instellingen_->InstellingenScherm(); });
   NieuweOpdracht(extra, "Configurationinfo1", QStringLiteral("&Configuration info"), {}, geen, "dialog-information",
@@ -451,6 +461,11 @@ std::vector<RVenster> THoofdForm::Vensterposities() { return AlleVensterposities
 void THoofdForm::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
   if (eersteActivering_) QTimer::singleShot(0, this, [this] { EersteActiveringUitvoeren(); });
+}
+
+void THoofdForm::EersteStartTaalkeuze() {
+  if (programma_.instellingen.TaalGekozen != 0) return;
+  if (taalkeuze_->Kiezen()) opstartInfo_->TekstenBijwerken();
 }
 
 void THoofdForm::EersteActiveringUitvoeren() {

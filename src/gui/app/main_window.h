@@ -28,6 +28,7 @@ class TAfdrukkenForm1;
 class TExportForm;
 class THelpForm;
 class TInstellingenForm1;
+class TLanguageForm;
 class TKindForm;
 class TOpInternetForm;
 class TOpstartInfoForm;
@@ -71,6 +72,9 @@ class THoofdForm : public QMainWindow, public Schil {
   Rapportnummering& Nummering() { return nummering_; }
   TProgramma& Programma() { return programma_; }
   TOpstartInfoForm* OpstartInfo() const { return opstartInfo_; }
+  TLanguageForm* Taalkeuze() const { return taalkeuze_; }
+  // The language window once at the first start (the language-chosen setting is 0).
+  void EersteStartTaalkeuze();
 
   // The file dialogs, replaceable (tests answer them so): the chosen file, or empty.
   std::function<QString(const QString& beginmap)> openDialoog;
@@ -130,6 +134,7 @@ class THoofdForm : public QMainWindow, public Schil {
   TRapportOpmaakForm* rapportOpmaak_;
   TExportForm* export_;
   TAfdrukkenForm1* afdrukken_;
+  TLanguageForm* taalkeuze_;
   QPointer<THelpForm> help_;
 };
 
