@@ -17,7 +17,7 @@
 #include "gui/app/help_topics.h"
 #include "gui/app/qt_text.h"
 #include "gui/widgets/character_field.h"
-#include "gui/widgets/fixed_dialog.h"
+#include "gui/widgets/dialog_frame.h"
 #include "gui/widgets/named_widgets.h"
 #include "gui/widgets/number_field.h"
 #include "gui/widgets/theme_icon.h"
@@ -116,13 +116,7 @@ TProjectgegevensForm1::TProjectgegevensForm1(Context& ctx, QWidget* ouder)
   connect(help_, &QToolButton::clicked, this, helpOpenen);
   connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, helpOpenen);
 
-  ok_->setDefault(true);
-  auto* annuleren = Benoemd<QPushButton>("Button2", QStringLiteral("&Annuleren"));
-  auto* knoppen = new QDialogButtonBox;
-  knoppen->addButton(ok_, QDialogButtonBox::ActionRole);
-  knoppen->addButton(annuleren, QDialogButtonBox::RejectRole);
-  connect(ok_, &QPushButton::clicked, this, [this] { Toepassen(); });
-  connect(knoppen, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* knoppen = OKAnnulerenKnoppen(this, ok_, [this] { Toepassen(); });
   auto* knoppenRegel = new QHBoxLayout;
   knoppenRegel->addWidget(help_);
   knoppenRegel->addWidget(knoppen, 1);
@@ -141,6 +135,7 @@ TProjectgegevensForm1::TProjectgegevensForm1(Context& ctx, QWidget* ouder)
   setTabOrder(interval_, wildcard_);
   setTabOrder(wildcard_, gemistKenteken_);
   setTabOrder(gemistKenteken_, ok_);
+  auto* annuleren = findChild<QPushButton*>(QStringLiteral("Button2"));
   setTabOrder(ok_, annuleren);
   setTabOrder(annuleren, help_);
 

@@ -19,7 +19,7 @@
 #include "gui/app/help_topics.h"
 #include "gui/app/qt_text.h"
 #include "gui/widgets/character_field.h"
-#include "gui/widgets/fixed_dialog.h"
+#include "gui/widgets/dialog_frame.h"
 #include "gui/widgets/named_widgets.h"
 #include "gui/widgets/number_field.h"
 
@@ -38,6 +38,14 @@ QWidget* Pagina(const char* naam, QLayout* inhoud) {
   return p;
 }
 
+// A page of controls one below the other, from the top.
+QWidget* Pagina(const char* naam, std::initializer_list<QWidget*> inhoud) {
+  auto* opbouw = new QVBoxLayout;
+  for (QWidget* w : inhoud) opbouw->addWidget(w);
+  opbouw->addStretch();
+  return Pagina(naam, opbouw);
+}
+
 }  // namespace
 
 TInstellingenForm1::TInstellingenForm1(Context& ctx, QWidget* ouder)
@@ -51,15 +59,8 @@ TInstellingenForm1::TInstellingenForm1(Context& ctx, QWidget* ouder)
   paginas_->addTab(RapportPagina(), QStringLiteral("Rapport"));
 
   ok_ = Benoemd<QPushButton>("Button1", QStringLiteral("&OK"));
-  ok_->setDefault(true);
-  auto* annuleren = Benoemd<QPushButton>("Button2", QStringLiteral("&Annuleren"));
-  auto* help = Benoemd<QPushButton>("HelpButton", QStringLiteral("&Help"));
-  auto* knoppen = new QDialogButtonBox;
-  knoppen->addButton(ok_, QDialogButtonBox::AcceptRole);
-  knoppen->addButton(annuleren, QDialogButtonBox::RejectRole);
-  knoppen->addButton(help, QDialogButtonBox::HelpRole);
-  connect(knoppen, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(knoppen, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* knoppen = OKAnnulerenKnoppen(this, ok_, [this] { accept(); });
+  knoppen->addButton(Benoemd<QPushButton>("HelpButton", QStringLiteral("&Help")), QDialogButtonBox::HelpRole);
   const auto helpOpenen = [this] {
     if (helpTonen) helpTonen(HelpInstellingen);
   };
@@ -67,15 +68,15 @@ TInstellingenForm1::TInstellingenForm1(Context& ctx, QWidget* ouder)
   connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, helpOpenen);
 
   // The pages by keyboard from anywhere in the dialog, not only from the page tabs.
-  const auto bladeren = [this](int stap) {
-    paginas_->setCurrentIndex((paginas_->currentIndex() + stap + paginas_->count()) % paginas_->count());
-  };
-  for (const QKeySequence& toets : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
-    connect(new QShortcut(toets, this), &QShortcut::activated, this, [bladeren] { bladeren(1); });
-  for (const QKeySequence& toets :
-       {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-        QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
-    connect(new QShortcut(toets, this), &QShortcut::activated, this, [bladeren] { bladeren(-1); });
+  const std::pair<QKeySequence, int> bladeren[] = {{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                                                   {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                                                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+                                                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+                                                   {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
+  for (const auto& [toets, stap] : bladeren)
+    connect(new QShortcut(toets, this), &QShortcut::activated, this, [this, stap = stap] {
+      paginas_->setCurrentIndex((paginas_->currentIndex() + stap + paginas_->count()) % paginas_->count());
+    });
 
   auto* opbouw = new QVBoxLayout(this);
   opbouw->addWidget(paginas_);
@@ -106,11 +107,7 @@ QWidget* TInstellingenForm1::MappenPagina() {
   reservebestanden_ = Benoemd<QCheckBox>("CheckBox3", QStringLiteral("&Reservebestanden maken"));
   static_cast<QGridLayout*>(reservemapGroep_->layout())->addWidget(reservebestanden_, 1, 0, 1, 2);
 
-  auto* opbouw = new QVBoxLayout;
-  opbouw->addWidget(projectmapGroep_);
-  opbouw->addWidget(reservemapGroep_);
-  opbouw->addStretch();
-  return Pagina("TabSheet1", opbouw);
+  return Pagina("TabSheet1", {projectmapGroep_, reservemapGroep_});
 }
 
 QWidget* TInstellingenForm1::BeeldPagina() {
@@ -120,11 +117,7 @@ QWidget* TInstellingenForm1::BeeldPagina() {
   // The setting takes effect at the next start.
   connect(schermbeveiliging_, &QCheckBox::clicked, this,
           [this] { ToonInformatie(ctx_.ui, ctx_.catalogus, ctx_.catalogus.Vul("AA00042", {Programmanaam})); });
-  auto* opbouw = new QVBoxLayout;
-  opbouw->addWidget(projectgegevens_);
-  opbouw->addWidget(schermbeveiliging_);
-  opbouw->addStretch();
-  return Pagina("TabSheet2", opbouw);
+  return Pagina("TabSheet2", {projectgegevens_, schermbeveiliging_});
 }
 
 QWidget* TInstellingenForm1::OptiesPagina() {

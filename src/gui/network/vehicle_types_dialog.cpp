@@ -9,7 +9,7 @@
 #include "base/context.h"
 #include "core/project.h"
 #include "gui/app/qt_text.h"
-#include "gui/widgets/fixed_dialog.h"
+#include "gui/widgets/dialog_frame.h"
 #include "gui/widgets/named_widgets.h"
 #include "network/vehicle_types.h"
 #include "network/vehicle_types_report.h"
@@ -38,16 +38,10 @@ TVehTypesForm::TVehTypesForm(Context& ctx, QWidget* ouder)
     velden->addRow(LabelVoor(Labelnamen[i], caption, velden_[i]), velden_[i]);
   }
 
-  ok_->setDefault(true);
+  QDialogButtonBox* knoppen = OKAnnulerenKnoppen(this, ok_, [this] { Toepassen(false); });
   auto* okRapport = Benoemd<QPushButton>("Button3", QStringLiteral("OK && Rappor&t"));
-  auto* annuleren = Benoemd<QPushButton>("Button2", QStringLiteral("&Annuleren"));
-  auto* knoppen = new QDialogButtonBox;
-  knoppen->addButton(ok_, QDialogButtonBox::ActionRole);
   knoppen->addButton(okRapport, QDialogButtonBox::ActionRole);
-  knoppen->addButton(annuleren, QDialogButtonBox::RejectRole);
-  connect(ok_, &QPushButton::clicked, this, [this] { Toepassen(false); });
   connect(okRapport, &QPushButton::clicked, this, [this] { Toepassen(true); });
-  connect(knoppen, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* opbouw = new QVBoxLayout(this);
   opbouw->addLayout(velden);
