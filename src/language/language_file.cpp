@@ -165,8 +165,10 @@ bool StelTaalInScreentext(Context& ctx, std::string_view taal) {
 }
 
 std::string StelTaalInHelp(Context& ctx, std::string_view taal) {
-  ctx.instellingen.HelpTaal = std::string(taal);
-  return HelpMap(ctx.mappen.Programma) + std::string(taal) + HelpbestandExtensie;
+  // The name is copied first: the caller may pass the settings' own help language.
+  std::string naam(taal);
+  ctx.instellingen.HelpTaal = naam;
+  return HelpMap(ctx.mappen.Programma) + naam + HelpbestandExtensie;
 }
 
 }  // namespace morvask

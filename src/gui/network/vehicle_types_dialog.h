@@ -3,9 +3,13 @@
 // vehicle-type letters, with "OK && Rappor&t" for the vehicle types report.
 
 #include <QDialog>
+#include <array>
 #include <functional>
 
 #include "reports/report.h"
+
+class QLineEdit;
+class QPushButton;
 
 namespace morvask {
 struct Context;
@@ -27,7 +31,13 @@ class TVehTypesForm : public QDialog {
   std::function<void(int topic)> helpTonen;
 
  private:
+  // "&OK" and "OK && Rappor&t": the fields into the project, then closed.
+  void Toepassen(bool metRapport);
+
   Context& ctx_;
+  std::array<QLineEdit*, 8> velden_{};  // Edit1 .. Edit8, in the order a, l, m, z, b, o, u, r
+  QPushButton* ok_;                     // Button1
+  bool rapport_ = false;
 };
 
 }  // namespace morvask::gui

@@ -7,6 +7,9 @@
 
 #include "reports/report.h"
 
+class QCheckBox;
+class QPlainTextEdit;
+
 namespace morvask {
 struct Context;
 }
@@ -25,8 +28,15 @@ class TAantekeningenForm : public QDialog {
   std::function<void(Rapport)> rapportTonen;
   std::function<void(int topic)> helpTonen;
 
+  // Every way of closing the window (buttons, Esc, the window's close button) stores the
+  // notes and the check box (FormClose).
+  void done(int resultaat) override;
+
  private:
   Context& ctx_;
+  QPlainTextEdit* tekst_;  // AantekeningenRichEdit
+  QCheckBox* tonen_;       // CheckBox1
+  bool rapport_ = false;
 };
 
 }  // namespace morvask::gui

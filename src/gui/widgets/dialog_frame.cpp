@@ -1,0 +1,28 @@
+#include "gui/widgets/dialog_frame.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLayout>
+#include <QPushButton>
+
+#include "gui/widgets/named_widgets.h"
+
+namespace morvask::gui {
+
+void VasteRandZetten(QDialog* dialoog, QLayout* opbouw) {
+  opbouw->setSizeConstraint(QLayout::SetFixedSize);
+  dialoog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+}
+
+QDialogButtonBox* OKAnnulerenKnoppen(QDialog* dialoog, QPushButton* ok, std::function<void()> okActie) {
+  ok->setDefault(true);
+  auto* annuleren = Benoemd<QPushButton>("Button2", QStringLiteral("&Annuleren"));
+  auto* knoppen = new QDialogButtonBox;
+  knoppen->addButton(ok, QDialogButtonBox::ActionRole);
+  knoppen->addButton(annuleren, QDialogButtonBox::RejectRole);
+  QObject::connect(ok, &QPushButton::clicked, dialoog, std::move(okActie));
+  QObject::connect(knoppen, &QDialogButtonBox::rejected, dialoog, &QDialog::reject);
+  return knoppen;
+}
+
+}  // namespace morvask::gui

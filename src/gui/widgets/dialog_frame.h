@@ -1,0 +1,22 @@
+#pragma once
+// The frame of the program's dialogs: a fixed border, and the row of "&OK" and "&Annuleren".
+
+#include <functional>
+
+class QDialog;
+class QDialogButtonBox;
+class QLayout;
+class QPushButton;
+
+namespace morvask::gui {
+
+// A dialog with a fixed border: its layout keeps it at its designed size (so a stored window
+// position moves it but does not resize it), and its title bar offers no maximise button.
+void VasteRandZetten(QDialog* dialoog, QLayout* opbouw);
+
+// The dialog's buttons: the given "&OK" button (the default), running okActie when pressed,
+// and "&Annuleren" (Button2, also Esc), which closes the dialog without change. Further buttons
+// may be added to the row.
+QDialogButtonBox* OKAnnulerenKnoppen(QDialog* dialoog, QPushButton* ok, std::function<void()> okActie);
+
+}  // namespace morvask::gui
