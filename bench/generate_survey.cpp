@@ -1,5 +1,5 @@
-// generate_survey: writes a synthetic survey as a project file, and beside it the true
-// origin-destination counts (FILE without extension + ".ritten.txt").
+// generate_survey: writes a synthetic survey as a project file, and beside it the true and
+// the observable origin-destination counts (FILE without extension + ".ritten.txt").
 //
 //   generate_survey FILE [--seed N] [--cordon N] [--inside N] [--registrations N]
 //                        [--from HHMM] [--until HHMM] [--interval N]
@@ -84,7 +84,8 @@ int main(int argc, char** argv) {
   bench::StilleUi ui;
   Context ctx{o.project, instellingen, cat, ui, {}};
   if (!ProjectSchrijven(ctx, bestand)) return 1;
-  if (!RegelsAtomischSchrijven(ZonderExtensie(bestand) + ".ritten.txt", bench::RittenAlsTekst(o.ritten))) {
+  if (!RegelsAtomischSchrijven(ZonderExtensie(bestand) + ".ritten.txt",
+                               bench::RittenAlsTekst(o.ritten, o.waarneembaar))) {
     std::fprintf(stderr, "cannot write the trip counts beside %s\n", bestand.c_str());
     return 1;
   }

@@ -202,16 +202,32 @@ class Generator {
   }
 
   // The sightings the observers note of one trip: those in the period, less the skipped ones.
+  // When the survey saw the trip whole - every sighting in the period noted, none with the
+  // plate missed entirely - it counts among the observable trips, as the noted sightings show
+  // it: from its first post when that is an inbound post, to its last when that is outbound.
   void Noteren(Onderzoek& o, const std::vector<Waarneming>& rit, const std::string& kenteken, char type, double van,
                double tot, std::size_t& aantal) {
+    const std::string* eerste = nullptr;  // the posts of the first and the last sighting noted
+    const std::string* laatste = nullptr;
+    bool heel = true;
     for (const Waarneming& w : rit) {
       const int minuut = static_cast<int>(std::floor(w.minuut));
       if (minuut < van || minuut >= tot || minuut > 1439) continue;  // observers work in the period only
-      if (Kans() < s_.overgeslagen) continue;
-      o.project.RegistratieToevoegen(w.post, Tijdtekst(minuut), std::string_view(&type, 1),
-                                     Waargenomen(kenteken, o.project));
+      if (Kans() < s_.overgeslagen) {
+        heel = false;
+        continue;
+      }
+      const std::string plaat = Waargenomen(kenteken, o.project);
+      if (plaat == o.project.Gegevens.GemistKentekenKarakter.view()) heel = false;
+      o.project.RegistratieToevoegen(w.post, Tijdtekst(minuut), std::string_view(&type, 1), plaat);
       ++aantal;
+      if (!eerste) eerste = &w.post;
+      laatste = &w.post;
     }
+    if (!heel || !eerste) return;
+    const bool herkomst = eerste->ends_with("ki"), bestemming = laatste->ends_with("ku");
+    if (herkomst || bestemming)
+      ++o.waarneembaar[{herkomst ? *eerste : std::string(), bestemming ? *laatste : std::string()}];
   }
 
   void VoertuigenRijden(Onderzoek& o) {
@@ -317,12 +333,19 @@ class Generator {
 
 Onderzoek OnderzoekMaken(const OnderzoekInstellingen& instellingen) { return Generator(instellingen).Maken(); }
 
-std::vector<std::string> RittenAlsTekst(const HerkomstBestemming& ritten) {
-  std::vector<std::string> regels{"soort;van;naar;aantal"};
-  for (const auto& [sleutel, aantal] : ritten) {
+std::vector<std::string> RittenAlsTekst(const HerkomstBestemming& ritten, const HerkomstBestemming& waarneembaar) {
+  HerkomstBestemming beide = ritten;
+  for (const auto& [sleutel, aantal] : waarneembaar) beide.try_emplace(sleutel, 0);
+  const auto aantalVan = [](const HerkomstBestemming& m, const auto& sleutel) {
+    const auto it = m.find(sleutel);
+    return it == m.end() ? 0 : it->second;
+  };
+  std::vector<std::string> regels{"soort;van;naar;werkelijk;waarneembaar"};
+  for (const auto& [sleutel, aantal] : beide) {
     const auto& [van, naar] = sleutel;
     const char* soort = van.empty() ? "herkomst" : naar.empty() ? "bestemming" : "doorgaand";
-    regels.push_back(std::string(soort) + ";" + van + ";" + naar + ";" + std::to_string(aantal));
+    regels.push_back(std::string(soort) + ";" + van + ";" + naar + ";" + std::to_string(aantalVan(ritten, sleutel)) +
+                     ";" + std::to_string(aantalVan(waarneembaar, sleutel)));
   }
   return regels;
 }

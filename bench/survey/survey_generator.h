@@ -39,14 +39,23 @@ struct OnderzoekInstellingen {
   double overgeslagen = 0.03;  // sighting not noted at all
 };
 
-// The true number of trips: through traffic per (inbound post, outbound post), origin
-// traffic per outbound post ("" as inbound), destination traffic per inbound post ("" as
-// outbound). Local traffic passes intermediate points only and is not counted here.
+// Numbers of trips: through traffic per (inbound post, outbound post), origin traffic per
+// outbound post ("" as inbound), destination traffic per inbound post ("" as outbound).
+// Local traffic passes intermediate points only and is not counted here.
 using HerkomstBestemming = std::map<std::tuple<std::string, std::string>, int>;
 
 struct Onderzoek {
   Project project;
+  // The true trips, by where they entered and left the cordon, whether observed or not.
   HerkomstBestemming ritten;
+  // The trips the survey could observe: every sighting that lies in the period noted (none
+  // skipped) and the plate at least partly read at each (none missed entirely); each counted
+  // as its noted sightings show it, from its first post when that is inbound to its last
+  // when that is outbound. A trip that the period cuts is thus counted by its part inside it
+  // (a through trip that entered before the period is origin traffic of its outbound post).
+  // A comparison that links every such trip and nothing else gives exactly these counts as
+  // its origin-destination matrix.
+  HerkomstBestemming waarneembaar;
 };
 
 // Builds the survey into a project: data record with the interval and description, posts,
@@ -54,7 +63,8 @@ struct Onderzoek {
 // first cordon point blocked), registrations in post order and, within a post, time order.
 Onderzoek OnderzoekMaken(const OnderzoekInstellingen& instellingen);
 
-// The true trip counts as text lines "kind;from;to;count".
-std::vector<std::string> RittenAlsTekst(const HerkomstBestemming& ritten);
+// Both counts as text lines "kind;from;to;true;observable" under the header
+// "soort;van;naar;werkelijk;waarneembaar", one line per pair that either count holds.
+std::vector<std::string> RittenAlsTekst(const HerkomstBestemming& ritten, const HerkomstBestemming& waarneembaar);
 
 }  // namespace morvask::bench

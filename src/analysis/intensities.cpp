@@ -77,6 +77,27 @@ class Weging {
   bool typeAan_[256] = {};
 };
 
+// A boundary as a data tool reads a time of day: "07:00".
+std::string Kloktijd(int hhmm) {
+  std::string t = TijdOpmaken(hhmm);
+  t.insert(2, ":");
+  return t;
+}
+
+// The counted rows as data: per post, per interval row made, its count.
+RapportGegevens IntensiteitenGegevens(const std::vector<const RWaarnemingspost*>& posten,
+                                      const std::vector<int>& grenzen, const std::vector<long long>& tellingen,
+                                      int gemaakt) {
+  RapportGegevens g;
+  g.Kolommen = {"post", "from", "until", "count"};
+  const std::size_t s = posten.size();
+  for (std::size_t k = 0; k < s; ++k)
+    for (int rij = 0; rij < gemaakt; ++rij)
+      g.Rijen.push_back({posten[k]->Postcode.str(), Kloktijd(grenzen[rij]), Kloktijd(grenzen[rij + 1]),
+                         tellingen[static_cast<std::size_t>(rij) * s + k]});
+  return g;
+}
+
 void KoptekstToevoegen(RapportBuffer& buffer, const Context& ctx, const RIntensiteitenVenster& v) {
   const Catalogus& cat = ctx.catalogus;
   if (v.Selectietype == 2) {
@@ -258,6 +279,7 @@ std::optional<Rapport> RapportIntensiteiten(Context& ctx, const RIntensiteitenVe
   HoofdStringGridNaarHoofdRichEdit(buffer);
   ctx.ui.VoortgangPositie(100);
   Rapport rapport = RapportAfsluiten(buffer, ctx, Rapportsoort::Geen, cat["AA00069"], MetTabel::Ja);
+  rapport.Gegevens = IntensiteitenGegevens(posten, grenzen, tellingen, gemaakt);
   ctx.ui.VoortgangSluiten();
   return rapport;
 }

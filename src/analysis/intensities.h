@@ -69,7 +69,8 @@ int Intervalverschuiving(int minuten);
 // [a, b) with b = a + offset, normalised; the rows end once a boundary stops advancing (at
 // 2359). The "Totaal " row counts [from, until). A cancel in the progress window stops the
 // rows after the row being counted and leaves the total row without counts; the report is
-// made from the rows already counted.
+// made from the rows already counted. Its data: post, from, until, count, one row per post
+// and interval row made (posts in list order, times as "07:15"), no total row.
 //
 // Empty, after the program's general error message, when the from or until field holds no
 // whole number.

@@ -1,5 +1,6 @@
 #include "analysis/matching_run.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "core/text_utils.h"
 #include "core/times.h"
 #include "core/travel_time_table.h"
+#include "registrations/registration_check.h"
 
 namespace morvask {
 
@@ -54,11 +56,11 @@ bool GegevensBruikbaar(Context& ctx, const RMatchInstellingen& in) {
       return false;
     }
   }
-  for (const RRegistratie& r : project.Registratielijst) {
-    if (!TijdLeesbaar(r.Tijd)) {
-      ToonFout(ctx.ui, ctx.catalogus, AlgemeneFoutGeenGetal(r.Tijd) + "\r" + r.Regel());
-      return false;
-    }
+  // The registration is named as the registration file check lists it, with its line number.
+  if (const auto i = OnleesbareRegistratietijd(project)) {
+    const RRegistratie& r = project.Registratielijst[*i];
+    ToonFout(ctx.ui, ctx.catalogus, AlgemeneFoutGeenGetal(r.Tijd) + "\r" + Regelnummerveld(*i) + r.Regel());
+    return false;
   }
   for (const std::string& regel : project.Doorrijtijdentabel) {
     if (!DoorrijtijdenVanRegel(regel)) {
@@ -229,6 +231,13 @@ class Matchrun {
 };
 
 }  // namespace
+
+std::optional<std::size_t> OnleesbareRegistratietijd(const Project& project) {
+  const auto& lijst = project.Registratielijst;
+  for (std::size_t i = 0; i < lijst.size(); ++i)
+    if (!TijdLeesbaar(lijst[i].Tijd)) return i;
+  return std::nullopt;
+}
 
 bool MatchUitvoeren(Context& ctx, RMatchInstellingen in, Routezoeker& zoeker) {
   Project& project = ctx.project;

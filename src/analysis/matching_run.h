@@ -14,6 +14,9 @@
 // The search for the routes within an iteration is the indexed one (analysis/route_search.h);
 // it finds exactly what a scan of every registration within the travel time finds.
 
+#include <cstddef>
+#include <optional>
+
 #include "analysis/match_settings.h"
 #include "analysis/route_search.h"
 #include "base/context.h"
@@ -29,7 +32,8 @@ namespace morvask {
 //  - the data are checked: no registration may hold "Í" or "ß" (AA00163), and every
 //    registration time (whole and both halves), every travel-time maximum and minimum and
 //    the from and until fields must be whole numbers (the general error, naming the first
-//    offending registration or line). On failure nothing is written and an existing match
+//    offending registration, after its line number as the registration file check gives
+//    it, or the first offending line). On failure nothing is written and an existing match
 //    file stays as it was;
 //  - the file is created with its header and the project counts (AA00006 when it cannot be);
 //  - the run itself, with the progress window and its cancel button (the cancel flag is
@@ -39,6 +43,10 @@ namespace morvask {
 // and fields included; the project is not marked changed. The memory clearing follows the
 // program settings' MatchOpschoonWaarde. Returns true when the match file was written.
 bool MatchUitvoeren(Context& ctx, RMatchInstellingen instellingen);
+
+// The place in the list of the first registration whose time the run cannot read (not a
+// whole number, or a half that is none), which stops the run; nothing when every time reads.
+std::optional<std::size_t> OnleesbareRegistratietijd(const Project& project);
 // The same with a given route search.
 bool MatchUitvoeren(Context& ctx, RMatchInstellingen instellingen, Routezoeker& zoeker);
 

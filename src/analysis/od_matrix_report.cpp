@@ -22,6 +22,24 @@ std::size_t Zoek(const Postindex& index, std::string_view veld) {
   return it == index.end() ? SIZE_MAX : it->second;
 }
 
+// The counts as data: the through traffic of every origin and destination; without the
+// routematrix option also each origin's destination traffic (no destination) and each
+// destination's origin traffic (no origin).
+RapportGegevens DHBGegevens(const RDHBTelling& t, bool routematrix) {
+  RapportGegevens g;
+  g.Kolommen = {"origin", "destination", "count"};
+  const auto code = [](const std::string& post) { return std::string(ZonderSlotspaties(post)); };
+  for (std::size_t r = 0; r < t.Herkomstposten.size(); ++r) {
+    for (std::size_t k = 0; k < t.Bestemmingsposten.size(); ++k)
+      g.Rijen.push_back({code(t.Herkomstposten[r]), code(t.Bestemmingsposten[k]), t.Doorgaand[r][k]});
+    if (!routematrix) g.Rijen.push_back({code(t.Herkomstposten[r]), std::string(), t.Bestemming[r]});
+  }
+  if (!routematrix)
+    for (std::size_t k = 0; k < t.Bestemmingsposten.size(); ++k)
+      g.Rijen.push_back({std::string(), code(t.Bestemmingsposten[k]), t.Herkomst[k]});
+  return g;
+}
+
 }  // namespace
 
 bool TijdBinnenPeriode(std::string_view tijd, int vanaf, int tot) {
@@ -161,7 +179,9 @@ Rapport RapportDHBmatrix(RapportBuffer& buffer, const Context& ctx, const RVerge
   }
 
   HoofdStringGridNaarHoofdRichEdit(buffer);
-  return RapportAfsluiten(buffer, ctx, Rapportsoort::Geen, cat["AA00151"], MetTabel::Ja);
+  Rapport rapport = RapportAfsluiten(buffer, ctx, Rapportsoort::Geen, cat["AA00151"], MetTabel::Ja);
+  rapport.Gegevens = DHBGegevens(t, routematrix);
+  return rapport;
 }
 
 }  // namespace morvask

@@ -49,6 +49,9 @@ std::string Percentage(long long waarde, long long totaal);
 // period of the match file's settings: header, title line ("Routematrix." with the option),
 // settings block, explanation, the percentage line (not with the option, and only with trips),
 // the table and the footer. Titled "DHB-matrix" (AA00151), the table handed over for CSV.
+// Its data: origin, destination, count for every cell of the matrix; without the option also
+// one row per origin with an empty destination (its "Bestem") and one per destination with an
+// empty origin (its "Herkom"), so that the counts add up to all trips.
 Rapport RapportDHBmatrix(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens,
                          bool routematrix);
 

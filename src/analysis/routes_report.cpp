@@ -121,6 +121,23 @@ std::vector<RRoutegroep> RoutegroepenMaken(const std::vector<std::string_view>& 
   return groepen;
 }
 
+// The route groups as data: the first post, the posts in between (joined by blanks) and the
+// last post of each group's post part, in the report's order, with its count.
+RapportGegevens RoutegroepenGegevens(const std::vector<RRoutegroep>& groepen) {
+  RapportGegevens g;
+  g.Kolommen = {"from", "via", "to", "count"};
+  for (const RRoutegroep& groep : groepen) {
+    std::vector<std::string> posten;
+    for (std::size_t i = 0; i < AantalRoutePosten(groep.Postdeel); ++i)
+      posten.emplace_back(ZonderSlotspaties(Deel(groep.Postdeel, 7 * i + 1, 6)));
+    std::string via;
+    for (std::size_t i = 1; i + 1 < posten.size(); ++i) via += (via.empty() ? "" : " ") + posten[i];
+    g.Rijen.push_back({posten.empty() ? std::string() : posten.front(), via,
+                       posten.size() < 2 ? std::string() : posten.back(), groep.Aantal});
+  }
+  return g;
+}
+
 }  // namespace
 
 std::vector<std::string> RoutesSelecteren(const std::vector<std::string>& routes, RouteWeergave weergave,
@@ -208,7 +225,9 @@ Rapport RapportRoutes(RapportBuffer& buffer, const Context& ctx, const RVergelij
     buffer.RegelToevoegen(detaillijn);
   }
 
-  return RapportAfsluiten(buffer, ctx, Rapportsoort::Geen, "Routes");
+  Rapport rapport = RapportAfsluiten(buffer, ctx, Rapportsoort::Geen, "Routes");
+  rapport.Gegevens = RoutegroepenGegevens(groepen);
+  return rapport;
 }
 
 Rapport RapportNietRoutes(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens,
@@ -223,7 +242,12 @@ Rapport RapportNietRoutes(RapportBuffer& buffer, const Context& ctx, const RVerg
            TekstUitlijnen("R", Getal(aantal), " ", RapportKolombreedte);
   };
   buffer.RegelToevoegen(s1);
-  for (const RNietRoutegroep& g : NietRoutesGroeperen(lijst)) buffer.RegelToevoegen(regel(g.Postcode, g.Aantal));
+  RapportGegevens perPost;
+  perPost.Kolommen = {"post", "count"};
+  for (const RNietRoutegroep& g : NietRoutesGroeperen(lijst)) {
+    buffer.RegelToevoegen(regel(g.Postcode, g.Aantal));
+    perPost.Rijen.push_back({std::string(ZonderSlotspaties(g.Postcode)), g.Aantal});
+  }
   buffer.RegelToevoegen(s1);
   buffer.RegelToevoegen(regel(cat["AA00067"], static_cast<long long>(lijst.size())));
   buffer.RegelToevoegen(s1);
@@ -241,7 +265,9 @@ Rapport RapportNietRoutes(RapportBuffer& buffer, const Context& ctx, const RVerg
     buffer.RegelToevoegen(s2);
   }
 
-  return RapportAfsluiten(buffer, ctx, Rapportsoort::Geen, cat["AA00161"]);
+  Rapport rapport = RapportAfsluiten(buffer, ctx, Rapportsoort::Geen, cat["AA00161"]);
+  rapport.Gegevens = std::move(perPost);
+  return rapport;
 }
 
 }  // namespace morvask

@@ -63,13 +63,15 @@ std::vector<RNietRoutegroep> NietRoutesGroeperen(const std::vector<std::string>&
 // block, the explanation when the settings ask for it, the table of route groups with their
 // total and, with Detaillijst, every selected route as a detail line in case-insensitive
 // order with the numbers of routes and registrations; the footer. Titled "Routes". The route
-// selection by posts uses the marks (Geselecteerd) of the project's posts.
+// selection by posts uses the marks (Geselecteerd) of the project's posts. Its data: from,
+// via (the posts in between, joined by blanks), to and count of every group, in the table's
+// order.
 Rapport RapportRoutes(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens,
                       const RRoutesOpties& opties);
 
 // The non-routes report (RapportNietRoutes): the counts per post with their total and, with
 // detaillijst, every non-route line in case-insensitive order with their number. Titled
-// "Niet-Routes" (AA00161).
+// "Niet-Routes" (AA00161). Its data: post and count of every group.
 Rapport RapportNietRoutes(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens,
                           bool detaillijst);
 

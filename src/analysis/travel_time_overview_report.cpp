@@ -13,6 +13,25 @@
 
 namespace morvask {
 
+namespace {
+
+// Every combination of the matrix as data: its number of pairs and their average travel
+// time, the average empty where no pair was found (the "-" cell).
+RapportGegevens GemiddeldeDoorrijtijdenGegevens(const RGemiddeldeDoorrijtijden& g) {
+  RapportGegevens d;
+  d.Kolommen = {"origin", "destination", "count", "average"};
+  for (std::size_t r = 0; r < g.Herkomstposten.size(); ++r)
+    for (std::size_t k = 0; k < g.Bestemmingsposten.size(); ++k) {
+      const RDoorrijtijdRelatie& rel = g.Relaties[r][k];
+      const Gegevensveld gemiddeld = rel.Aantal() > 0 ? Gegevensveld(rel.Gemiddelde()) : Gegevensveld(std::string());
+      d.Rijen.push_back({std::string(ZonderSlotspaties(g.Herkomstposten[r])),
+                         std::string(ZonderSlotspaties(g.Bestemmingsposten[k])), rel.Aantal(), gemiddeld});
+    }
+  return d;
+}
+
+}  // namespace
+
 int PaarDoorrijtijd(std::string_view paarregel) { return NaarGetal(Bijsnijden(Deel(paarregel, 53, 4)), 0); }
 
 long long RDoorrijtijdRelatie::Gemiddelde() const { return AfrondenNaarEven(Som, Aantal()); }
@@ -113,7 +132,9 @@ Rapport RapportDoorrijtijdenMatrix(RapportBuffer& buffer, const Context& ctx, co
     buffer.RegelToevoegen(s);
     buffer.RegelsToevoegen(VerklaringVergelijking(cat));
   }
-  return RapportOpleveren(buffer, cat["AA00110"], MetTabel::Ja);
+  Rapport rapport = RapportOpleveren(buffer, cat["AA00110"], MetTabel::Ja);
+  rapport.Gegevens = GemiddeldeDoorrijtijdenGegevens(g);
+  return rapport;
 }
 
 }  // namespace morvask

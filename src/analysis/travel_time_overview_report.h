@@ -49,7 +49,9 @@ Rapport RapportVergelijkingsoverzicht(RapportBuffer& buffer, const Context& ctx,
 // The average travel-time matrix (RapportDoorrijtijdenMatrix): header, title line, settings
 // block, the table (a cell "-" where no pair was found), the footer explaining "-" and, with
 // detaillijst, after the footer every combination with its pair lines, count and average,
-// and the legend. Titled "Gemiddelde doorrijtijden" (AA00110), the table handed over.
+// and the legend. Titled "Gemiddelde doorrijtijden" (AA00110), the table handed over. Its
+// data: origin, destination, count (the pairs) and average for every cell, the average empty
+// where the cell shows "-".
 Rapport RapportDoorrijtijdenMatrix(RapportBuffer& buffer, const Context& ctx, const RVergelijkingsgegevens& gegevens,
                                    bool detaillijst);
 

@@ -48,7 +48,7 @@ std::optional<Argumenten> ArgumentenLezen(const std::string& opdracht, const std
       fout = "unknown option '" + getoond + "'";
       return std::nullopt;
     }
-    if (!def->metWaarde) {
+    if (!def->MetWaarde()) {
       if (ingebed) {
         fout = "option '" + getoond + "' takes no value";
         return std::nullopt;

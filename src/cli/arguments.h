@@ -9,10 +9,15 @@
 
 namespace morvask::cli {
 
+// An option with what --help and the manual page say of it.
 struct OptieDefinitie {
-  std::string naam;        // long name without dashes, "output"
-  char kort = 0;           // short name, 'o', or 0
-  bool metWaarde = false;  // takes a value
+  std::string naam;       // long name without dashes, "output"
+  char kort = 0;          // short name, 'o', or 0
+  std::string waarde;     // the name of its value in the help, "FILE"; empty for a flag
+  std::string betekenis;  // what it does
+  std::string standaard;  // what holds without it; empty when nothing needs saying
+
+  bool MetWaarde() const { return !waarde.empty(); }
 };
 
 struct Argumenten {

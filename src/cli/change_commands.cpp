@@ -3,6 +3,8 @@
 // op&slaan" does (backups as the settings say), or under --save-as FILE as "Project
 // o&pslaan als..." does. A failure writes nothing.
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -10,6 +12,7 @@
 
 #include "cli/commands.h"
 #include "cli/environment.h"
+#include "cli/terminal_ui.h"
 #include "core/files.h"
 #include "core/project_file.h"
 #include "core/registration_list.h"
@@ -22,26 +25,50 @@ namespace morvask::cli {
 
 namespace {
 
-const OptieDefinitie OpslaanAls{"save-as", 0, true};
-const OptieDefinitie Forceren{"force", 0, false};
+const OptieDefinitie OpslaanAls{"save-as", 0, "FILE",
+                                "write the changed project to FILE (.mpr appended unless the name ends in exactly "
+                                ".mpr), as \"Project opslaan als...\" does",
+                                "back to PROJECT, as \"Project opslaan\" does, with the backups the settings ask for"};
+const OptieDefinitie Forceren{"force", 0, "", "answers \"Overschrijven\" when the --save-as FILE exists",
+                              "the question is refused"};
 
 // Saves the changed project: back to the file it was read from, or under --save-as, with
-// ".mpr" appended unless the name ends in exactly ".mpr", asking before overwriting.
-bool Opslaan(Omgeving& o, const Argumenten& a) {
+// ".mpr" appended unless the name ends in exactly ".mpr", asking before overwriting. The
+// name of the file written, or nothing.
+std::optional<std::string> Opslaan(Omgeving& o, const Argumenten& a) {
   if (const auto als = a.Waarde("save-as")) {
     std::string naam = Argument(*als);
     if (Extensie(naam) != Projectextensie) naam += Projectextensie;
-    return ProjectOpslaanMetBevestiging(o.ctx, naam);
+    if (!ProjectOpslaanMetBevestiging(o.ctx, naam)) return std::nullopt;
+    return naam;
   }
-  return ProjectSchrijven(o.ctx, o.project.Projectbestandsnaam + Projectextensie);
+  const std::string naam = o.project.Projectbestandsnaam + Projectextensie;
+  if (!ProjectSchrijven(o.ctx, naam)) return std::nullopt;
+  return naam;
 }
 
-// Reads PROJECT (the first argument), runs the change and saves; the exit status.
-int Wijzigen(const Argumenten& a, const std::function<bool(Omgeving&)>& wijziging) {
+// Reads PROJECT (the first argument), runs the change and saves; the exit status. The change
+// says what it changed (nothing when it failed), and that is the word on success, with where
+// the project was written and the time taken.
+int Wijzigen(const Argumenten& a, const std::function<std::optional<std::string>(Omgeving&)>& wijziging) {
+  const auto begin = std::chrono::steady_clock::now();
   return MetProject(a, Argument(a.posities[0]), a.Heeft("force"), [&](Omgeving& o) {
-    if (!wijziging(o)) return kMislukt;
-    return Opslaan(o, a) ? kKlaar : kMislukt;
+    const std::optional<std::string> gewijzigd = wijziging(o);
+    if (!gewijzigd) return kMislukt;
+    const std::optional<std::string> bestand = Opslaan(o, a);
+    if (!bestand) return kMislukt;
+    std::string waar = "project written to " + VoorTerminal(*bestand);
+    // The backup the save made is named here, beside the file written.
+    Samenvatting(a, *gewijzigd + "; " + waar + " in " + Duur(std::chrono::steady_clock::now() - begin));
+    return kKlaar;
   });
+}
+
+// The change of a command that adds registrations: how many it added, or nothing.
+std::optional<std::string> Toegevoegd(Omgeving& o, bool gelukt, std::size_t voor, const std::string& bron) {
+  if (!gelukt) return std::nullopt;
+  return Aantal(static_cast<long long>(o.project.Registratielijst.size() - voor), "registration") + " imported from " +
+         VoorTerminal(bron);
 }
 
 // One character as a Windows-1252 text, or nothing when the argument is not exactly one
@@ -65,14 +92,18 @@ int CsvImport(const Argumenten& a) {
     if (!teken) return GebruikFout("--quote takes one character or nothing");
     velden.Veldmarkering = *teken;
   }
-  return Wijzigen(a, [&](Omgeving& o) { return CsvImporteren(o.ctx, velden); });
+  return Wijzigen(a, [&](Omgeving& o) {
+    const std::size_t voor = o.project.Registratielijst.size();
+    return Toegevoegd(o, CsvImporteren(o.ctx, velden), voor, velden.Bestand);
+  });
 }
 
 int ProjectImport(const Argumenten& a) {
   const std::string ander = Argument(a.posities[1]);
   return Wijzigen(a, [&](Omgeving& o) {
     AnderProjectImportAankondigen(o.ctx);
-    return RegistratiesUitAnderProjectImporteren(o.ctx, ander);
+    const std::size_t voor = o.project.Registratielijst.size();
+    return Toegevoegd(o, RegistratiesUitAnderProjectImporteren(o.ctx, ander), voor, ander);
   });
 }
 
@@ -87,10 +118,18 @@ int TijdenVerschuiven(const Argumenten& a) {
   velden.Post = Argument(*post);
   velden.Verhogen = n > 0;
   velden.Minuten = n > 0 ? n : -n;
-  return Wijzigen(a, [&](Omgeving& o) {
-    if (TijdenRegistratiesWijzigen(o.ctx, velden)) return true;
-    std::fprintf(stderr, "morvask-cli: the project has no post '%s'\n", VoorTerminal(velden.Post).c_str());
-    return false;
+  return Wijzigen(a, [&](Omgeving& o) -> std::optional<std::string> {
+    // The registrations whose time the shift can move: those of the post with four digits.
+    const auto& lijst = o.project.Registratielijst;
+    const auto verschoven = std::count_if(lijst.begin(), lijst.end(), [&](const RRegistratie& r) {
+      return r.Post.view() == velden.Post && TijdVerschuiven(r.Tijd.view(), 0).has_value();
+    });
+    if (!TijdenRegistratiesWijzigen(o.ctx, velden)) {
+      Opmerking("the project has no post '" + VoorTerminal(velden.Post) + "'");
+      return std::nullopt;
+    }
+    return "the times of " + Aantal(verschoven, "registration") + " at " + VoorTerminal(velden.Post) + " shifted " +
+           Aantal(velden.Minuten, "minute") + (velden.Verhogen ? " later" : " earlier");
   });
 }
 
@@ -98,40 +137,73 @@ int Sorteren(const Argumenten& a) {
   const auto volgorde = a.Waarde("order");
   if (!volgorde || (*volgorde != "PTK" && *volgorde != "KTP" && *volgorde != "TPK" && *volgorde != "VPT"))
     return GebruikFout("sort needs --order PTK, KTP, TPK or VPT");
-  return Wijzigen(a, [&](Omgeving& o) { return RegistratiesSorteren(o.project, *volgorde); });
+  return Wijzigen(a, [&](Omgeving& o) -> std::optional<std::string> {
+    if (!RegistratiesSorteren(o.project, *volgorde)) return std::nullopt;
+    return Aantal(static_cast<long long>(o.project.Registratielijst.size()), "registration") + " sorted in the order " +
+           *volgorde;
+  });
 }
 
 }  // namespace
 
 std::vector<Opdracht> WijzigOpdrachten() {
+  const std::string opslaan =
+      " The project is written back as \"Project opslaan\" does (with the backups the settings ask for), or to "
+      "--save-as FILE; on success what changed and where the project was written are named on standard error. A "
+      "failure writes nothing.";
   return {
       {"import-csv",
        "import-csv PROJECT CSVFILE [--separator C] [--quote C] [--save-as FILE] [--force]",
-       "append the registrations of a CSV file (\"&CSV-import...\")",
+       "append the registrations of a CSV file (\"CSV-import...\")",
+       "Appends the registrations of a CSV file, one per line: post, time, vehicle type, plate (\"CSV-import...\")." +
+           opslaan,
        2,
        false,
-       {{"separator", 0, true}, {"quote", 0, true}, OpslaanAls, Forceren},
+       false,
+       {{"separator", 0, "C", "the field separator, exactly one character", ";"},
+        {"quote", 0, "C", "the quote around fields, one character, or empty for fields without quotes",
+         "the double quote"},
+        OpslaanAls,
+        Forceren},
        CsvImport},
       {"import-project",
        "import-project PROJECT OTHERPROJECT [--save-as FILE] [--force]",
-       "append the registrations of another project (\"Uit ander &Morvask-project...\")",
+       "append the registrations of another project (\"Uit ander Morvask-project...\")",
+       "Appends the registrations of another project file (\"Uit ander Morvask-project...\")." + opslaan,
        2,
+       false,
        false,
        {OpslaanAls, Forceren},
        ProjectImport},
       {"shift-times",
        "shift-times PROJECT --post CODE --minutes N [--save-as FILE] [--force]",
-       "shift the times of one post's registrations (\"Tijden registraties wij&zigen...\")",
+       "shift the times of one post's registrations (\"Tijden registraties wijzigen...\")",
+       "Shifts the time of every registration of one post by a number of minutes, wrapping around midnight "
+       "(\"Tijden registraties wijzigen...\")." +
+           opslaan,
        1,
        false,
-       {{"post", 0, true}, {"minutes", 0, true}, OpslaanAls, Forceren},
+       false,
+       {{"post", 0, "CODE", "the post whose registrations are shifted, its code exactly (letter case counts); required",
+         ""},
+        {"minutes", 0, "N",
+         "the shift in minutes, from -30000 to 30000 and not 0: above 0 later (\"verhogen\"), below 0 earlier "
+         "(\"verlagen\"); required",
+         ""},
+        OpslaanAls,
+        Forceren},
        TijdenVerschuiven},
       {"sort",
        "sort PROJECT --order PTK|KTP|TPK|VPT [--save-as FILE] [--force]",
        "sort the registrations as the registration editor does",
+       "Sorts the registrations in one of the registration editor's orders." + opslaan,
        1,
        false,
-       {{"order", 0, true}, OpslaanAls, Forceren},
+       false,
+       {{"order", 0, "PTK|KTP|TPK|VPT",
+         "the order: P post, T time, K plate, V vehicle type, the first letter the first key; required", ""},
+        OpslaanAls,
+        Forceren},
        Sorteren},
   };
 }

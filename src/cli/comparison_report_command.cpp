@@ -78,6 +78,8 @@ int Vergelijkingsrapport(const Argumenten& a) {
   std::string fout;
   const auto opties = OptiesLezen(a, fout);
   if (!opties) return GebruikFout(fout);
+  if (a.Waarde("format") == "data" && opties->Type == Vergelijkingsrapporttype::Overzicht)
+    return GebruikFout("--format data is for --type dhb, traveltimes, routes or nonroutes, not for the overview");
 
   return MetProject(a, Argument(*project), a.Heeft("force"), [&](Omgeving& o) {
     if (!PostenOptieToepassen(o, a)) return kMislukt;
@@ -92,21 +94,42 @@ int Vergelijkingsrapport(const Argumenten& a) {
 
 std::vector<Opdracht> VergelijkingsrapportOpdrachten() {
   return {{"report",
-           "report MATCHFILE --project PROJECT",
+           "report MATCHFILE --project PROJECT [OPTIONS]",
            "a comparison report from a match file: overview, DHB matrix, travel times, routes, non-routes",
+           "One report of the comparison report window, made from a match file. PROJECT is the open project: its "
+           "counts are checked against the match file (a difference asks a question that --force answers), its "
+           "posts and vehicle type names are used. --format data: for dhb origin,destination,count, one row per "
+           "origin and destination, and (without --routematrix) a row with an empty destination for each origin's "
+           "destination traffic (\"Bestem\") and one with an empty origin for each destination's origin traffic "
+           "(\"Herkom\"); for traveltimes origin,destination,count,average (the number of pairs and their average "
+           "travel time in minutes, empty without pairs); for routes from,via,to,count (via: the posts in between, "
+           "separated by blanks), in the report's order; for nonroutes post,count. The detail lists are text only.",
            1,
            true,
-           {{"project", 0, true},
-            {"type", 0, true},
-            {"types", 0, true},
-            {"majority", 0, false},
-            {"routematrix", 0, false},
-            {"detail", 0, false},
-            {"routes", 0, true},
-            {"posts", 0, true},
-            {"sort", 0, true},
-            {"descending", 0, false},
-            {"force", 0, false}},
+           true,
+           {{"project", 0, "PROJECT", "the project the match file was made from (required)", ""},
+            {"type", 0, "overview|dhb|traveltimes|routes|nonroutes",
+             "\" Type rapport: \": the comparison overview, the origin-destination (DHB) matrix, the average "
+             "travel times, the routes or the non-routes",
+             "overview"},
+            {"types", 0, "LETTERS", "the vehicle types of the \"Voertuigtypen\" tab, letters of almzbour", "all eight"},
+            {"majority", 0, "",
+             "\"dienen beide registraties (of de meeste, ...)\": most registrations of a pair or route must be of a "
+             "chosen type",
+             "\"dient minimaal 1 registratie\": at least one"},
+            {"routematrix", 0, "",
+             "\"Tussenposten in matrix (routematrix)\": the intermediate posts join the DHB matrix", "off"},
+            {"detail", 0, "", "\"Detaillijst toevoegen\" of the chosen report (traveltimes, routes, nonroutes)", "off"},
+            {"routes", 0, "all|cordon|all-selected|one-selected",
+             "\" Weergave: \" of the routes: all, only from a -ki to a -ku post, those holding every post of --posts, "
+             "or those holding at least one",
+             "all"},
+            {"posts", 0, "LIST", "the posts marked in the \"Routes\" posts list, comma-separated codes", "all posts"},
+            {"sort", 0, "post|count", "\" Sorteren: \" of the routes: by first post or by the number found", "post"},
+            {"descending", 0, "", "\"Aflopend\": the routes sorted by count in descending order (with --sort count)",
+             "ascending"},
+            {"force", 0, "", "answers \"Ja\" when the match file's counts differ from the project's",
+             "the question is refused"}},
            Vergelijkingsrapport}};
 }
 

@@ -1,6 +1,7 @@
 #include "cli/environment.h"
 
 #include "cli/commands.h"
+#include "cli/report_output.h"
 
 #include <unistd.h>
 
@@ -69,6 +70,7 @@ void RegelsAfdrukken(const std::vector<std::string>& regels) {
 namespace morvask::cli {
 
 int RegelsUitvoeren(Omgeving& o, const Argumenten& a, const std::vector<std::string>& regels) {
+  FormaatZonderTabel(a);
   const auto uitvoer = a.Waarde("output");
   if (!uitvoer) {
     RegelsAfdrukken(regels);

@@ -19,8 +19,11 @@ std::vector<Opdracht> ProjectOpdrachten() {
   return {{"info",
            "info PROJECT",
            "the project data dialog's figures: posts, registrations per vehicle type",
+           "The figures of the project data dialog, one per line: the number of observation posts, the number of "
+           "registrations, and the registrations of each vehicle type in the order a, l, m, z, b, o, u, r.",
            1,
            true,
+           false,
            {},
            Info}};
 }

@@ -5,13 +5,42 @@
 #include "base/messages.h"
 #include "cli/commands.h"
 #include "cli/terminal_ui.h"
+#include "core/files.h"
+#include "core/win1252.h"
 #include "reports/report_export.h"
 
 namespace morvask::cli {
 
+namespace {
+
+// --format data: the report's values as RFC 4180 CSV in UTF-8, the same bytes to FILE and
+// to standard output (lines ended by CR LF, as the format has them).
+int GegevensUitvoeren(Omgeving& o, const Argumenten& a, const Rapport& rapport) {
+  if (!rapport.Gegevens.Aanwezig()) return GebruikFout("--format data is not for this report");
+  const std::string csv = Win1252NaarUtf8(GegevensAlsCsv(rapport.Gegevens));
+  if (const auto uitvoer = a.Waarde("output")) {
+    const std::string bestand = Argument(*uitvoer);
+    if (BestandAtomischSchrijven(bestand, csv)) return kKlaar;
+    ToonFout(o.ui, o.catalogus, o.catalogus.Vul("AA00006", {bestand}));
+    return kMislukt;
+  }
+  std::fwrite(csv.data(), 1, csv.size(), stdout);
+  return kKlaar;
+}
+
+}  // namespace
+
+bool FormaatZonderTabel(const Argumenten& a) {
+  if (a.Waarde("format") != "csv") return false;
+  Opmerking("this report has no table data; it is written as text, as the program's export does");
+  return true;
+}
+
 int RapportUitvoeren(Omgeving& o, const Argumenten& a, const Rapport& rapport) {
+  if (a.Waarde("format") == "data") return GegevensUitvoeren(o, a, rapport);
   const Exportformaat gekozen = a.Waarde("format") == "csv" ? Exportformaat::Csv : Exportformaat::Tekst;
   const Exportformaat formaat = GeldigExportformaat(rapport, gekozen);
+  if (formaat != gekozen) FormaatZonderTabel(a);
   if (const auto uitvoer = a.Waarde("output"))
     return RapportExporteren(rapport, Argument(*uitvoer), formaat, o.ui, o.catalogus) ? kKlaar : kMislukt;
 

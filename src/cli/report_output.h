@@ -1,8 +1,9 @@
 #pragma once
 // How every report command of morvask-cli hands its report over: to standard output as UTF-8
 // lines ended by LF; with -o FILE byte for byte what the text export writes; with
-// --format csv (a report whose table holds data) the CSV export, to FILE or standard output.
-// And the options several report commands share.
+// --format csv (a report whose table holds data) the CSV export, to FILE or standard output;
+// with --format data the report's values as RFC 4180 CSV in UTF-8. And the options several
+// report commands share.
 
 #include <optional>
 #include <string>
@@ -18,6 +19,9 @@ namespace morvask::cli {
 // Shows or writes the report as the options say; returns the exit status (1 when the file
 // could not be written, with the export's message on standard error).
 int RapportUitvoeren(Omgeving& o, const Argumenten& a, const Rapport& rapport);
+
+// With --format csv, the note that a report without table data is written as text, and true.
+bool FormaatZonderTabel(const Argumenten& a);
 
 // The parts of a comma-separated LIST (empty parts left out).
 std::vector<std::string> LijstSplitsen(const std::string& lijst);

@@ -24,6 +24,18 @@ std::string VoorTerminal(const std::string& tekst) {
   return Win1252NaarUtf8(regels);
 }
 
+namespace {
+
+// A button caption without the "&" that marks its access key.
+std::string ZonderSneltoets(const std::string& caption) {
+  std::string uit;
+  for (const char c : caption)
+    if (c != '&') uit += c;
+  return uit;
+}
+
+}  // namespace
+
 TerminalUi::TerminalUi(bool f) : forceer(f), terminal_(isatty(STDERR_FILENO) == 1) {}
 
 void TerminalUi::Schrijf(const std::string& titel, const std::string& tekst) {
@@ -58,11 +70,14 @@ ModaalResultaat TerminalUi::MeldingFout(const std::string&, const std::string& t
 }
 
 ModaalResultaat TerminalUi::VraagJaNeeAnnuleren(const std::string&, const std::string& t, const std::string& x,
-                                                StandaardKnop, const std::string&, const std::string&,
-                                                const std::string&) {
+                                                StandaardKnop, const std::string&, const std::string& nee,
+                                                const std::string& ja) {
   if (forceer) return mrJa;
   vraagGeweigerd = true;
   Schrijf(t, x);
+  // The answer the command gave, and the option that gives the other one.
+  Schrijf("",
+          "morvask-cli: answered \"" + ZonderSneltoets(nee) + "\"; --force answers \"" + ZonderSneltoets(ja) + "\"");
   return mrNee;
 }
 

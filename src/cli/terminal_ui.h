@@ -1,7 +1,8 @@
 #pragma once
 // The user-interface contract for a terminal: messages go to standard error in UTF-8 with
 // their line breaks as LF; a question gets the affirmative answer with --force, otherwise
-// the negative one, its text is printed and the command is marked as refused.
+// the negative one, its text is printed with a line naming --force, and the command is
+// marked as refused.
 
 #include <string>
 

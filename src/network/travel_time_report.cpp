@@ -89,6 +89,21 @@ int MatrixSchrijven(RapportTabel& t, int rij, const Context& ctx, const Matrices
   return rij + 1;
 }
 
+// The pairs of the travel-time table as data: one row per origin and destination with a
+// line, its minimum and maximum (numbers as numbers; a field that is no whole number stays
+// text). The post with itself and pairs without a line hold no values.
+RapportGegevens DoorrijtijdenGegevens(const Matrices& m) {
+  RapportGegevens g;
+  g.Kolommen = {"origin", "destination", "minimum", "maximum"};
+  for (std::size_t r = 0; r < m.herkomsten.size(); ++r)
+    for (std::size_t k = 0; k < m.bestemmingen.size(); ++k) {
+      const std::string& maximum = m.maximum[r][k];
+      if (m.herkomsten[r] == m.bestemmingen[k] || (maximum.empty() && m.minimum[r][k].empty())) continue;
+      g.Rijen.push_back({m.herkomsten[r], m.bestemmingen[k], GetalOfTekst(m.minimum[r][k]), GetalOfTekst(maximum)});
+    }
+  return g;
+}
+
 }  // namespace
 
 std::optional<Rapport> RapportDoorrijtijden(const Context& ctx) {
@@ -113,7 +128,9 @@ std::optional<Rapport> RapportDoorrijtijden(const Context& ctx) {
   MatrixSchrijven(t, leeg + 1, ctx, m, m.maximum, maximaal);
   HoofdStringGridNaarHoofdRichEdit(buffer);
 
-  return RapportAfsluiten(buffer, ctx, Rapportsoort::Doorrijtijden, cat["AA00028"], MetTabel::Ja);
+  Rapport rapport = RapportAfsluiten(buffer, ctx, Rapportsoort::Doorrijtijden, cat["AA00028"], MetTabel::Ja);
+  rapport.Gegevens = DoorrijtijdenGegevens(m);
+  return rapport;
 }
 
 }  // namespace morvask

@@ -19,6 +19,8 @@ struct Context;
 // (ending in "u", "1" or "2"), both in post-list order. A cell is "-" where row and column
 // name the same post; otherwise the first line of the pair in the travel-time table gives the
 // maximum (positions 15-18) and the minimum (20-23), trimmed; without a line the cell is empty.
+// Its data: origin, destination, minimum, maximum for every pair with a line (not a post with
+// itself), a field that is no whole number kept as text.
 std::optional<Rapport> RapportDoorrijtijden(const Context& ctx);
 
 }  // namespace morvask

@@ -43,6 +43,12 @@ bool IsGemistKenteken(std::string_view kenteken, const RProjectgegevens& g) {
 
 }  // namespace
 
+std::string Regelnummerveld(std::size_t index) {
+  std::string veld = std::to_string(index + 1);
+  if (veld.size() < 8) veld.resize(8, ' ');
+  return veld;
+}
+
 Rapport RegistratiesbestandControleren(Context& ctx, const RControleInstellingen& instellingen) {
   const Catalogus& cat = ctx.catalogus;
   const Project& project = ctx.project;
@@ -81,9 +87,7 @@ Rapport RegistratiesbestandControleren(Context& ctx, const RControleInstellingen
     std::string begin;
     auto bevinding = [&](const std::string& tekst) {
       if (begin.empty()) {
-        // The line number is never cut, however many registrations there are.
-        begin = std::to_string(i + 1);
-        if (begin.size() < 8) begin.resize(8, ' ');
+        begin = Regelnummerveld(i);
         begin += r.Post.view();
         begin += ' ';
         begin += r.Tijd.view();

@@ -3,6 +3,9 @@
 // vehicle type, time, post number, post type, unknown post, unknown plate characters and a
 // plate length, each finding one line of a report. It changes nothing.
 
+#include <cstddef>
+#include <string>
+
 #include "reports/report.h"
 
 namespace morvask {
@@ -31,5 +34,10 @@ struct RControleInstellingen {
 //   7. the plate is not longer (more than) or shorter (less than) than n, unless it starts
 //      with the missed-plate character.
 Rapport RegistratiesbestandControleren(Context& ctx, const RControleInstellingen& instellingen);
+
+// The line number that begins a finding line: the registration's place in the list (the
+// index plus 1), left-aligned in eight characters and never cut. Other messages that name a
+// registration begin with it too, so that it can be found in the report.
+std::string Regelnummerveld(std::size_t index);
 
 }  // namespace morvask

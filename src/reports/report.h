@@ -1,6 +1,7 @@
 #pragma once
 // A report as a value: the lines its window shows, its title and, for the matrix reports,
-// its table of cells with the flag that says the table holds data. The report buffer in
+// its table of cells with the flag that says the table holds data, and for the matrix,
+// routes and non-routes reports their values as data. The report buffer in
 // which a producer writes it, the table buffer of the matrix reports, and the running
 // number of the report windows.
 //
@@ -10,6 +11,8 @@
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "reports/report_data.h"
 
 namespace morvask {
 
@@ -71,6 +74,8 @@ struct Rapport {
   RapportTabel Tabel{4, 4};
   // BevatTabelDataCheckBox: the table holds data, so it can be exported as CSV.
   bool BevatTabelData = false;
+  // The values for data tools (matrix reports, routes, non-routes); no columns otherwise.
+  RapportGegevens Gegevens;
 };
 
 // The report buffer a producer writes into, with the table buffer of the matrix reports

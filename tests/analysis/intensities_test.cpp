@@ -113,6 +113,35 @@ std::vector<std::vector<std::string>> Rijen(const Rapport& r) {
   return uit;
 }
 
+// The interval rows as the data values give them: per row its start and end cell, then the
+// count of each post in its column and the row's sum; the form of Rijen without its last two.
+std::vector<std::vector<std::string>> RijenUitGegevens(const Rapport& r) {
+  const int s = r.Tabel.KolomAantal() - 3;
+  const std::size_t n = s > 0 ? r.Gegevens.Rijen.size() / static_cast<std::size_t>(s) : 0;
+  std::vector<std::vector<std::string>> uit(n, std::vector<std::string>(static_cast<std::size_t>(s) + 3));
+  std::vector<long long> som(n, 0);
+  const auto tijd = [](const Gegevensveld& v) {  // "07:15" as the table's "0715"
+    std::string t = std::get<std::string>(v);
+    return t.size() == 5 && t[2] == ':' ? t.erase(2, 1) : "?" + t;
+  };
+  for (std::size_t i = 0; i < r.Gegevens.Rijen.size(); ++i) {
+    const auto& rij = r.Gegevens.Rijen[i];
+    const std::size_t k = i / n, regel = i % n;
+    EXPECT_EQ(std::get<std::string>(rij[0]), r.Tabel.Cel(static_cast<int>(k) + 2, 2));  // the post's column
+    uit[regel][0] = tijd(rij[1]) + " - ";
+    uit[regel][1] = tijd(rij[2]) + "   ";
+    uit[regel][k + 2] = std::to_string(std::get<long long>(rij[3]));
+    som[regel] += std::get<long long>(rij[3]);
+  }
+  for (std::size_t regel = 0; regel < n; ++regel) uit[regel].back() = std::to_string(som[regel]);
+  return uit;
+}
+
+std::vector<std::vector<std::string>> ZonderTotaal(std::vector<std::vector<std::string>> rijen) {
+  rijen.resize(rijen.size() - 2);  // the empty row and the total row
+  return rijen;
+}
+
 struct KleinProject : RapportProject {
   KleinProject() {
     project.PostToevoegen("001-ki", "");
@@ -215,6 +244,17 @@ TEST(Intensiteitenrapport, CountsPerPostAndIntervalWithTheTotalUpToTheUntilTime)
                                lijn, "0700 - 0715         2      0      2", "0715 - 0730         1      0      1",
                                "0730 - 0745         0      1      1", "0745 - 0800         3      1      4",
                                std::string(35, ' '), "Totaal              4      2      6", lijn, ""}}));
+  // The data: per post, per interval row, its count.
+  using Rij = std::vector<Gegevensveld>;
+  EXPECT_EQ(r->Gegevens.Kolommen, (std::vector<std::string>{"post", "from", "until", "count"}));
+  EXPECT_EQ(r->Gegevens.Rijen, (std::vector<Rij>{{"001-ki", "07:00", "07:15", 2LL},
+                                                 {"001-ki", "07:15", "07:30", 1LL},
+                                                 {"001-ki", "07:30", "07:45", 0LL},
+                                                 {"001-ki", "07:45", "08:00", 3LL},
+                                                 {"002-ku", "07:00", "07:15", 0LL},
+                                                 {"002-ku", "07:15", "07:30", 0LL},
+                                                 {"002-ku", "07:30", "07:45", 1LL},
+                                                 {"002-ku", "07:45", "08:00", 1LL}}));
   ASSERT_TRUE(r->BevatTabelData);
   // The CSV starts with a row of quoted separator cells, one per column.
   const std::string csv = RapportAlsCsv(*r);
@@ -329,6 +369,7 @@ TEST(Intensiteitenrapport, ACancelEndsTheRowsAndLeavesTheTotalRowWithoutCounts) 
   EXPECT_EQ(Tijden(*r), (std::vector<std::string>{"0700 - 0715   ", "0715 - 0730   "}));
   EXPECT_EQ(Rijen(*r), Orakel(o.project, v, 15, 2));
   EXPECT_EQ(r->Tabel.Cel(2, r->Tabel.RijAantal() - 2), "");
+  EXPECT_EQ(RijenUitGegevens(*r), ZonderTotaal(Rijen(*r)));  // the data of the rows made
   EXPECT_EQ(o.ui.posities.back(), 100);
   // "&Niet afbreken" lets the report go on to the end.
   KleinProject n;
@@ -399,6 +440,7 @@ TEST(Intensiteitenrapport, TheOnePassCountEqualsTheStraightforwardCountOnGenerat
       ASSERT_TRUE(r);
       EXPECT_EQ(Rijen(*r), Orakel(o.project, v, std::stoi(k.interval), k.afbreken))
           << zaad << " " << k.vanaf << "-" << k.tot << " " << k.interval;
+      EXPECT_EQ(RijenUitGegevens(*r), ZonderTotaal(Rijen(*r))) << zaad << " " << k.vanaf << "-" << k.tot;
     }
   }
 }

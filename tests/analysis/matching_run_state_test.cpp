@@ -132,9 +132,9 @@ TEST(MatchrunState, DataThatCannotBeUsedStopsTheRunBeforeAnythingIsWritten) {
        "Het registratiesbestand bevat \xE9\xE9n of meerdere malen het karakter \"\xCD\" of \"\xDF\". Dit is niet "
        "toegestaan."},
       {"time that is not a number", [](Controle& o) { o.project.Registratielijst[1].Tijd = "08:1"; },
-       AlgemeneFoutGeenGetal("08:1") + "\r002-ku 08:1 a AB12CD"},
+       AlgemeneFoutGeenGetal("08:1") + "\r2       002-ku 08:1 a AB12CD"},
       {"time whose second half is missing", [](Controle& o) { o.project.Registratielijst[0].Tijd = "8"; },
-       AlgemeneFoutGeenGetal("8") + "\r001-ki 8    a AB12CD"},
+       AlgemeneFoutGeenGetal("8") + "\r1       001-ki 8    a AB12CD"},
       {"maximum travel time that is not a number",
        [](Controle& o) { o.project.Doorrijtijdentabel[0] = "001-ki 002-ku 1x   0   "; },
        AlgemeneFoutGeenGetal("1x") + "\r001-ki 002-ku 1x   0   "},

@@ -92,6 +92,44 @@ TEST(RapportDHBmatrix, RoutematrixTakesTheIntermediatePostsAndOnlyThroughTraffic
   EXPECT_EQ(r.Tabel.Cel(6, 9), "");
 }
 
+TEST(RapportDHBmatrix, DataHoldsEveryCountOfTheTableOnce) {
+  using Rij = std::vector<Gegevensveld>;
+  RapportOmgeving o;
+  const Rapport r = o.Maak(Ritten(), Dhb(false));
+  ASSERT_EQ(r.Gegevens.Kolommen, (Regels{"origin", "destination", "count"}));
+  // The matrix, each origin's destination traffic (no destination) and each destination's
+  // origin traffic (no origin): the numbers of the table above.
+  EXPECT_EQ(r.Gegevens.Rijen, (std::vector<Rij>{{"001-ki", "001-ku", 0LL},
+                                                {"001-ki", "002-ku", 2LL},
+                                                {"001-ki", "", 3LL},
+                                                {"002-ki", "001-ku", 1LL},
+                                                {"002-ki", "002-ku", 0LL},
+                                                {"002-ki", "", 1LL},
+                                                {"", "001-ku", 0LL},
+                                                {"", "002-ku", 1LL}}));
+  // Each value is its cell: the matrix at (column, row), "Bestem" in column 5, "Herkom" in row 9;
+  // their sum is the table's count of all trips, where the two cross.
+  long long alle = 0;
+  for (const Rij& rij : r.Gegevens.Rijen) {
+    const std::string& van = std::get<std::string>(rij[0]);
+    const std::string& naar = std::get<std::string>(rij[1]);
+    const int rijnummer = van.empty() ? 9 : van == "001-ki" ? 4 : 5;
+    const int kolom = naar.empty() ? 5 : naar == "001-ku" ? 1 : 2;
+    EXPECT_EQ(r.Tabel.Cel(kolom, rijnummer), std::to_string(std::get<long long>(rij[2]))) << van << " " << naar;
+    alle += std::get<long long>(rij[2]);
+  }
+  EXPECT_EQ(std::to_string(alle), r.Tabel.Cel(5, 9));
+
+  // With the routematrix option only the matrix, intermediate posts included.
+  const Rapport m = o.Maak(Ritten(), Dhb(true));
+  std::vector<Rij> verwacht;
+  const Regels posten = {"001-ki", "002-ki", "003-t1"}, naar = {"001-ku", "002-ku", "003-t1"};
+  for (int i = 0; i < 3; ++i)
+    for (int k = 0; k < 3; ++k)
+      verwacht.push_back({posten[i], naar[k], static_cast<long long>(std::stoi(m.Tabel.Cel(k + 1, i + 4)))});
+  EXPECT_EQ(m.Gegevens.Rijen, verwacht);
+}
+
 TEST(RapportDHBmatrix, WithoutTripsEveryCountIsZeroAndThereIsNoPercentageLine) {
   RapportOmgeving o({"001-ki", "001-ku"});
   const Rapport r = o.Maak(MatchInhoud{}, Dhb(false));

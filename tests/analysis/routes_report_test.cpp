@@ -81,6 +81,23 @@ TEST(RapportRoutes, SortsByCountAscendingAndDescending) {
                            Rij35("001-ki 003-t1 002-ku ", 1)}));
 }
 
+TEST(RapportRoutes, DataHoldsEachGroupsPostsAndCountInTheReportsOrder) {
+  using Rij = std::vector<Gegevensveld>;
+  RapportOmgeving o;
+  const Rapport r = o.Maak(VierSoorten(), Routes(RouteWeergave::Alle, true, true));
+  EXPECT_EQ(r.Gegevens.Kolommen, (Regels{"from", "via", "to", "count"}));
+  EXPECT_EQ(r.Gegevens.Rijen, (std::vector<Rij>{{"001-ki", "", "002-ku", 3LL},
+                                                {"002-ki", "", "003-t1", 2LL},
+                                                {"002-ki", "", "001-ku", 1LL},
+                                                {"001-ki", "003-t1", "002-ku", 1LL}}));
+  // A route over six posts has four in between; the selection leaves its data as it leaves
+  // its table.
+  MatchInhoud m;
+  m.routes = {R({"001-ki", "003-t1", "004-t2", "005-t1", "006-t2", "002-ku"}), R({"002-ki", "003-t1"})};
+  const Rapport lang = o.Maak(m, Routes(RouteWeergave::Kordon));
+  EXPECT_EQ(lang.Gegevens.Rijen, (std::vector<Rij>{{"001-ki", "003-t1 004-t2 005-t1 006-t2", "002-ku", 1LL}}));
+}
+
 TEST(RapportRoutes, CountsOverTenDoNotBreakTheKeyOrder) {
   // 10 sorts after 9 by count, not before it as the text "10" would.
   MatchInhoud m;
@@ -214,6 +231,18 @@ TEST(RapportNietRoutes, CountsPerPostWithTotalAndDetailList) {
                                                                                           ""}));
 }
 
+TEST(RapportNietRoutes, DataHoldsTheCountOfEachPost) {
+  using Rij = std::vector<Gegevensveld>;
+  RapportOmgeving o;
+  MatchInhoud m;
+  m.nietRoutes = {"002-ku 0850 a X", "001-ki 0800 b Y", "001-ki 0700 a Z"};
+  RVergelijkingsrapportOpties opties;
+  opties.Type = Vergelijkingsrapporttype::NietRoutes;
+  const Rapport r = o.Maak(m, opties);
+  EXPECT_EQ(r.Gegevens.Kolommen, (Regels{"post", "count"}));
+  EXPECT_EQ(r.Gegevens.Rijen, (std::vector<Rij>{{"001-ki", 2LL}, {"002-ku", 1LL}}));
+}
+
 TEST(RapportNietRoutes, AnEmptySectionShowsTheRulesAndTotalZero) {
   RapportOmgeving o;
   RVergelijkingsrapportOpties opties;
@@ -221,6 +250,9 @@ TEST(RapportNietRoutes, AnEmptySectionShowsTheRulesAndTotalZero) {
   const Rapport r = o.Maak(MatchInhoud{}, opties);
   EXPECT_EQ(r.Regels, Verwacht("Lijst van registraties die niet tot een route behoren.",
                                {Sep(14), Sep(14), "Totaal       0", Sep(14), ""}));
+  // Its data: the header and no rows.
+  EXPECT_TRUE(r.Gegevens.Aanwezig());
+  EXPECT_TRUE(r.Gegevens.Rijen.empty());
 }
 
 TEST(RapportNietRoutes, GroupsCodesThatDifferOnlyInLetterCase) {

@@ -129,6 +129,26 @@ TEST(RapportDoorrijtijdenMatrix, AveragesRoundHalvesToEvenWithTheDetailListAfter
                       "1t\t: Verschillend voertuigtype"}));
 }
 
+TEST(RapportDoorrijtijdenMatrix, DataHoldsEveryCombinationWithItsPairsAndAverage) {
+  using Rij = std::vector<Gegevensveld>;
+  RapportOmgeving o({"001-ki", "001-ku", "002-ku", "003-t1"});
+  const Rapport r = o.Maak(Paren(), Soort(Vergelijkingsrapporttype::Doorrijtijden));
+  EXPECT_EQ(r.Gegevens.Kolommen, (Regels{"origin", "destination", "count", "average"}));
+  // A "-" cell has no pairs and no average.
+  EXPECT_EQ(r.Gegevens.Rijen, (std::vector<Rij>{{"001-ki", "001-ku", 0LL, ""},
+                                                {"001-ki", "002-ku", 2LL, 12LL},
+                                                {"001-ki", "003-t1", 2LL, 14LL},
+                                                {"003-t1", "001-ku", 2LL, 5LL},
+                                                {"003-t1", "002-ku", 1LL, 5LL},
+                                                {"003-t1", "003-t1", 0LL, ""}}));
+  // Each average is its cell of the table.
+  for (std::size_t i = 0; i < r.Gegevens.Rijen.size(); ++i) {
+    const Rij& rij = r.Gegevens.Rijen[i];
+    const std::string cel = r.Tabel.Cel(static_cast<int>(i % 3) + 1, static_cast<int>(i / 3) + 4);
+    EXPECT_EQ(cel, std::get<long long>(rij[2]) == 0 ? "-" : std::to_string(std::get<long long>(rij[3])));
+  }
+}
+
 TEST(RapportDoorrijtijdenMatrix, WithoutDetailListEndsWithTheFooter) {
   RapportOmgeving o({"001-ki", "002-ku"});
   const Rapport r = o.Maak(Paren(), Soort(Vergelijkingsrapporttype::Doorrijtijden));

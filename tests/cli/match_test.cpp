@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <fcntl.h>
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <thread>
@@ -54,9 +55,16 @@ TEST(CliMatch, ExampleProjectWritesAMatchFile) {
   const auto u = Match(map, {map / "voorbeeld.mpr"});
   ASSERT_EQ(u.status, 0) << u.fout;
   EXPECT_EQ(u.uit, "");
-  EXPECT_EQ(u.fout, "");  // no progress when standard error is no terminal
   const std::string bestand = map.Lees("voorbeeld.mma");
   const Regels regels = RegelsSplitsen(bestand);
+  // No progress when standard error is no terminal; the summary: the file, the period and the
+  // routes of each iteration, which add up to the file's route lines.
+  EXPECT_EQ(ZonderDuur(u.fout), "morvask-cli: " + (map / "voorbeeld.mma") +
+                                    " written in T (period 0700 to 0900)\n"
+                                    "morvask-cli: routes found: 917 with exact plates, 37 with missed characters "
+                                    "(wildcards); 954 routes, 853 non-routes\n");
+  EXPECT_EQ(std::count_if(regels.begin(), regels.end(), [](const std::string& r) { return r.ends_with('\xCD'); }),
+            917 + 37);
   ASSERT_GT(regels.size(), 100u);
   EXPECT_EQ(Regels(regels.begin(), regels.begin() + 8),
             (Regels{"[Morvask matchfile]", "", "[**General information**]", "FileVersion=330", "FileDescription=",
@@ -69,11 +77,30 @@ TEST(CliMatch, ExampleProjectWritesAMatchFile) {
   map.Schrijf("voorbeeld.mma", "oud\r\n");
   const auto geweigerd = Match(map, {map / "voorbeeld.mpr"});
   EXPECT_EQ(geweigerd.status, 1);
-  EXPECT_EQ(geweigerd.fout, "Bestand overschrijven?\n\nBestand \"" + (map / "voorbeeld.mma") + "\" bestaat al.\n");
+  EXPECT_EQ(geweigerd.fout, "Bestand overschrijven?\n\nBestand \"" + (map / "voorbeeld.mma") +
+                                "\" bestaat al.\nmorvask-cli: answered \"Niet overschrijven\"; --force answers "
+                                "\"Overschrijven\"\n");
   EXPECT_EQ(map.Lees("voorbeeld.mma"), "oud\r\n");
-  const auto geforceerd = Match(map, {map / "voorbeeld.mpr", "--force"});
+  const auto geforceerd = Match(map, {map / "voorbeeld.mpr", "--force", "--quiet"});
   EXPECT_EQ(geforceerd.status, 0) << geforceerd.fout;
+  EXPECT_EQ(geforceerd.fout, "");  // --quiet: no summary
   EXPECT_EQ(map.Lees("voorbeeld.mma"), bestand);
+}
+
+TEST(CliMatch, TheSummaryNamesTheNormalisedPeriodAndTheOnePass) {
+  TijdelijkeMap map;
+  map.Schrijf("p.mpr", Projectbestand(kRegistraties));
+  const auto u = Match(map, {map / "p.mpr", "--from", "0775", "--until", "2400", "--not-iterative"});
+  ASSERT_EQ(u.status, 0) << u.fout;
+  EXPECT_EQ(ZonderDuur(u.fout), "morvask-cli: " + (map / "p.mma") +
+                                    " written in T (period 0815 to 2359; --from 0775 read as 0815; --until 2400 read "
+                                    "as 2359)\nmorvask-cli: routes found: 0 in one pass; 0 routes, 0 non-routes\n");
+  const auto v = Match(map, {map / "p.mpr", "--force", "--swapped", "2", "--different", "1"});
+  ASSERT_EQ(v.status, 0) << v.fout;
+  EXPECT_EQ(ZonderDuur(v.fout), "morvask-cli: " + (map / "p.mma") +
+                                    " written in T (period 0800 to 0811)\nmorvask-cli: routes found: 1 with exact "
+                                    "plates, 1 with missed characters (wildcards), 0 with swapped characters, 0 with "
+                                    "different characters; 2 routes, 0 non-routes\n");
 }
 
 TEST(CliMatch, OptionsSetTheWindowFields) {
@@ -142,7 +169,8 @@ TEST(CliMatch, FailuresAndWrongUsage) {
   map.Schrijf("gereserveerd.mpr", Projectbestand({"001-ki 0800 a AB\xDF"
                                                   "2CD",
                                                   "002-ku 0810 a AB12CD"}));
-  map.Schrijf("tijd.mpr", Projectbestand({"001-ki 08.0 a AB12CD"}));
+  // The registration that stops the run is the second of the list, on line 17 of the file.
+  map.Schrijf("tijd.mpr", Projectbestand({"001-ki 0800 a AB12CD", "", "002-ku 08.0 a AB12CD"}));
   struct Geval {
     std::vector<std::string> args;
     int status;
@@ -158,6 +186,15 @@ TEST(CliMatch, FailuresAndWrongUsage) {
       {{"--from", "7x00"}, 2, "morvask-cli: --from takes a time HHMM\n"},
       {{"--until", "900"}, 2, "morvask-cli: --until takes a time HHMM\n"},
       {{"--format", "csv"}, 2, "morvask-cli: unknown option '--format'"},
+      // The period: its start before its end, after the normalisation of the fields.
+      {{"--from", "0900", "--until", "0800"}, 2, "morvask-cli: --from 0900 is not before --until 0800\n"},
+      {{"--from", "0800", "--until", "0800"}, 2, "morvask-cli: --from 0800 is not before --until 0800\n"},
+      {{"--from", "0775", "--until", "0815"}, 2, "morvask-cli: --from 0815 is not before --until 0815\n"},
+      {{"--from", "0811"},
+       2,
+       "morvask-cli: --from 0811 is not before 0811, the latest registration plus the observation interval; give "
+       "--until too\nusage: morvask-cli match PROJECT [OPTIONS] (see morvask-cli match --help)\n"},
+      {{"--until", "0800"}, 2, "morvask-cli: --until 0800 is not after 0800, the earliest registration; give --from"},
   };
   for (const auto& g : gevallen) {
     std::vector<std::string> args = {map / "p.mpr", "-o", map / "uit.mma"};
@@ -179,7 +216,15 @@ TEST(CliMatch, FailuresAndWrongUsage) {
             "\"\xC3\x9F\". Dit is niet toegestaan.\n");
   const auto tijd = Match(map, {map / "tijd.mpr", "-o", map / "uit.mma"});
   EXPECT_EQ(tijd.status, 1);
-  EXPECT_EQ(tijd.fout, "\"08.0\" is geen geldig geheel getal.\n001-ki 08.0 a AB12CD\n");
+  EXPECT_EQ(tijd.fout,
+            "\"08.0\" is geen geldig geheel getal.\n2       002-ku 08.0 a AB12CD\n"
+            "morvask-cli: registration 2 of the list (line 17 of " +
+                (map / "tijd.mpr") + ") has a time the comparison cannot read; 'morvask-cli check " +
+                (map / "tijd.mpr") + "' lists every registration with an invalid time under its number\n");
+  // The registration file check names it by the same number.
+  const auto controle = CliUitvoeren({"check", map / "tijd.mpr", "--settings", map / "geen.ini"});
+  EXPECT_NE(controle.uit.find("\n2       002-ku 08.0 a AB12CD  ->  Ongeldige tijd\n"), std::string::npos)
+      << controle.uit;
   EXPECT_FALSE(BestandBestaat(map / "uit.mma"));
 
   const auto geenMap = Match(map, {map / "p.mpr", "-o", map / "geen/uit.mma"});

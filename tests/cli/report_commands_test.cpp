@@ -97,9 +97,16 @@ TEST(CliRapporten, CsvIsTheTableOfAMatrixReportAndTextOtherwise) {
   const auto doorrij = Cli(map, {"travel-times", p, "--format", "csv"});
   EXPECT_EQ(EersteRegel(doorrij.uit),
             "\"Minimal\",\"e doorr\",\"ijtijde\",\"n      \",\"\",\"\",\"\",\"\",\"\",\"\",\"\"");
-  // A report without table data is text whatever the format.
-  const auto posten = Cli(map, {"posts", p, "--format", "csv"});
-  EXPECT_EQ(posten.uit, Cli(map, {"posts", p}).uit);
+  // A report without table data is text whatever the format, and standard error says so.
+  for (const char* zonderTabel : {"posts", "info"}) {
+    const auto tekst = Cli(map, {zonderTabel, p, "--format", "csv"});
+    EXPECT_EQ(tekst.status, 0);
+    EXPECT_EQ(tekst.uit, Cli(map, {zonderTabel, p}).uit) << zonderTabel;
+    EXPECT_EQ(tekst.fout,
+              "morvask-cli: this report has no table data; it is written as text, as the program's "
+              "export does\n")
+        << zonderTabel;
+  }
 }
 
 TEST(CliRapporten, IntensityOptionsAreAppliedInTheWindowsOrder) {
@@ -111,11 +118,12 @@ TEST(CliRapporten, IntensityOptionsAreAppliedInTheWindowsOrder) {
   };
   const std::vector<Geval> gevallen = {
       {{"--preset", "60"}, {"0700 - 0800", "0800 - 0900"}},
-      {{"--interval", "30", "--preset", "60"}, {"0700 - 0800", "0800 - 0900"}},
+      {{"--interval", "30", "--preset", "max", "--until", "0800"}, {"0700 - 0730", "0730 - 0800"}},
       {{"--interval", "30"}, {"0700 - 0730", "0730 - 0800", "0800 - 0830", "0830 - 0900", "0900 - 0930"}},
       {{"--from", "0830", "--preset", "30"}, {"0830 - 0900"}},
       {{"--preset", "15", "--from", "0815", "--until", "850"}, {"0815 - 0830", "0830 - 0845", "0845 - 0900"}},
-      {{"--interval", "0", "--from", "0700", "--until", "0730"}, {"0700 - 0715", "0715 - 0730"}},
+      {{"--interval", "2359", "--from", "0700", "--until", "0730"}, {"0700 - 2359"}},
+      {{"--from", "0775", "--until", "0845"}, {"0815 - 0830", "0830 - 0845"}},
   };
   for (const Geval& g : gevallen) {
     std::vector<std::string> args = {"intensities", p, "--format", "csv"};
@@ -128,6 +136,60 @@ TEST(CliRapporten, IntensityOptionsAreAppliedInTheWindowsOrder) {
         rijen.push_back(regel.substr(1, 7) + regel.substr(11, 4));
     EXPECT_EQ(rijen, g.rijen) << g.opties[0] << " " << g.opties[1];
   }
+}
+
+TEST(CliRapporten, IntensityOptionsThatTheWindowWouldChangeOrIgnoreAreRefused) {
+  TijdelijkeMap map;
+  const std::string p = VoorbeeldProject();
+  // The example's registrations run from 0700 to 0859: the window's until time is 0914.
+  struct Geval {
+    std::vector<std::string> opties;
+    std::string fout;  // the first line of standard error
+  };
+  const std::vector<Geval> gevallen = {
+      {{"--interval", "0"}, "morvask-cli: --interval takes a whole number of minutes from 1 to 2359"},
+      {{"--interval=-5"}, "morvask-cli: --interval takes a whole number of minutes from 1 to 2359"},
+      {{"--interval", "2360"}, "morvask-cli: --interval takes a whole number of minutes from 1 to 2359"},
+      {{"--interval", "30001"}, "morvask-cli: --interval takes a whole number of minutes from 1 to 2359"},
+      {{"--preset", "60", "--interval", "15"},
+       "morvask-cli: --preset 60 sets the interval itself: give --preset or --interval, not both"},
+      {{"--from", "0900", "--until", "0700"}, "morvask-cli: --from 0900 is not before --until 0700"},
+      {{"--from", "0800", "--until", "0760"}, "morvask-cli: --from 0800 is not before --until 0800"},
+      {{"--from=-100"}, "morvask-cli: --from and --until take a time HHMM"},
+      {{"--until", "12345"}, "morvask-cli: --from and --until take a time HHMM"},
+      {{"--from", "0915"},
+       "morvask-cli: --from 0915 is not before the until time 0914 the window sets; give --until too"},
+      {{"--until", "0650"},
+       "morvask-cli: --until 0650 is not after the from time 0700 the window sets; give --from too"},
+      {{"--preset", "60", "--from", "0900"},
+       "morvask-cli: --from 0900 is not before the until time 0900 the window sets; give --until too"},
+  };
+  for (const Geval& g : gevallen) {
+    std::vector<std::string> args = {"intensities", p, "-o", map / "i.txt"};
+    args.insert(args.end(), g.opties.begin(), g.opties.end());
+    const auto u = Cli(map, args);
+    EXPECT_EQ(u.status, 2) << g.opties[0];
+    EXPECT_EQ(u.fout.substr(0, u.fout.find('\n')), g.fout);
+    EXPECT_EQ(u.fout.substr(u.fout.find('\n') + 1),
+              "usage: morvask-cli intensities PROJECT [OPTIONS] (see morvask-cli intensities --help)\n");
+    EXPECT_EQ(u.uit, "");
+    EXPECT_FALSE(BestandBestaat(map / "i.txt")) << g.opties[0];
+  }
+}
+
+TEST(CliRapporten, ANormalisedTimeIsNamedUnlessQuiet) {
+  TijdelijkeMap map;
+  const std::string p = VoorbeeldProject();
+  const auto u = Cli(map, {"intensities", p, "--from", "0775", "--until", "2400", "-o", map / "i.txt"});
+  EXPECT_EQ(u.status, 0) << u.fout;
+  EXPECT_EQ(u.fout, "morvask-cli: --from 0775 read as 0815\nmorvask-cli: --until 2400 read as 2359\n");
+  // Four digits are only the form of the same time.
+  EXPECT_EQ(Cli(map, {"intensities", p, "--from", "815", "--until", "0900"}).fout, "");
+  const auto stil = Cli(map, {"intensities", p, "--from", "0775", "--quiet", "-o", map / "j.txt"});
+  EXPECT_EQ(stil.status, 0);
+  EXPECT_EQ(stil.fout, "");
+  ASSERT_EQ(Cli(map, {"intensities", p, "--from", "0775", "-o", map / "k.txt"}).status, 0);
+  EXPECT_EQ(map.Lees("j.txt"), map.Lees("k.txt"));
 }
 
 TEST(CliRapporten, IntensitySelectionOptions) {

@@ -62,6 +62,14 @@ TEST(Doorrijtijdenrapport, ShowsBothMatricesWithOriginRowsAndDestinationColumns)
   EXPECT_EQ(r->Tabel.Cel(1, 3), "001-ku");
   EXPECT_EQ(r->Tabel.Cel(1, 6), "3");
   EXPECT_EQ(r->Tabel.Cel(0, 1), "=======");
+  // The data: the pairs with a line, their numbers as numbers; not the post with itself, not
+  // 001-ki -> 002-t1 without a line.
+  using Rij = std::vector<Gegevensveld>;
+  EXPECT_EQ(r->Gegevens.Kolommen, (std::vector<std::string>{"origin", "destination", "minimum", "maximum"}));
+  EXPECT_EQ(r->Gegevens.Rijen, (std::vector<Rij>{{"001-ki", "001-ku", 1LL, 5LL}, {"002-t1", "001-ku", 3LL, 12LL}}));
+  // A field the table holds as no whole number stays text.
+  o.project.Doorrijtijdentabel = {"001-ki 001-ku 1x   2   "};
+  EXPECT_EQ(RapportDoorrijtijden(o.ctx)->Gegevens.Rijen, (std::vector<Rij>{{"001-ki", "001-ku", 2LL, "1x"}}));
 }
 
 TEST(Doorrijtijdenrapport, ExplainsTheMatricesWhenTheSettingAsks) {

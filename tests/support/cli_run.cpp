@@ -52,6 +52,23 @@ CliUitkomst CliUitvoeren(const std::vector<std::string>& argumenten) {
   return u;
 }
 
+std::string ZonderDuur(const std::string& fout) {
+  // " in " digits "." three digits " s"
+  const auto cijfer = [&](std::size_t i) { return i < fout.size() && fout[i] >= '0' && fout[i] <= '9'; };
+  std::string uit;
+  std::size_t i = 0;
+  for (std::size_t p = fout.find(" in "); p != std::string::npos; p = fout.find(" in ", p + 1)) {
+    std::size_t e = p + 4;
+    while (cijfer(e)) ++e;
+    if (e == p + 4 || e >= fout.size() || fout[e] != '.' || !cijfer(e + 1) || !cijfer(e + 2) || !cijfer(e + 3) ||
+        fout.compare(e + 4, 2, " s") != 0)
+      continue;
+    uit += fout.substr(i, p - i) + " in T";
+    i = e + 6;
+  }
+  return uit + fout.substr(i);
+}
+
 std::string VoorbeeldProject() { return std::string(MORVASK_SOURCE_DIR) + "/data/examples/voorbeeld.mpr"; }
 
 }  // namespace morvask::test

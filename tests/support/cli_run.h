@@ -17,4 +17,8 @@ CliUitkomst CliUitvoeren(const std::vector<std::string>& argumenten);
 // The source tree's example project.
 std::string VoorbeeldProject();
 
+// Standard error with every time taken of the success summaries ("in 0.412 s") written as
+// "in T", so that a test can compare the whole text.
+std::string ZonderDuur(const std::string& fout);
+
 }  // namespace morvask::test

@@ -112,3 +112,31 @@ TEST(SurveyGenerator, AReturnTripBringsTheVehicleBackTheOtherWay) {
   }
   EXPECT_GT(terug, 300);
 }
+
+TEST(SurveyGenerator, ObservableTripsAreTheTripsTheSurveySawWhole) {
+  OnderzoekInstellingen s;
+  s.registraties = 2000;
+  s.gemist = s.onleesbaar = s.verwisseld = s.verkeerd = s.overgeslagen = 0;
+  const auto som = [](const HerkomstBestemming& m) {
+    int n = 0;
+    for (const auto& [sleutel, aantal] : m) n += aantal;
+    return n;
+  };
+  // Without observation errors only the period hides a part of a trip: a trip it cuts counts
+  // by its part inside, one it hides wholly not at all.
+  const Onderzoek heel = OnderzoekMaken(s);
+  EXPECT_NE(heel.waarneembaar, heel.ritten);
+  EXPECT_LE(som(heel.waarneembaar), som(heel.ritten));
+  EXPECT_GT(som(heel.waarneembaar), som(heel.ritten) * 9 / 10);
+  // Every plate missed: no trip can be seen, and the survey itself is the same draw.
+  s.gemist = 1;
+  const Onderzoek gemist = OnderzoekMaken(s);
+  EXPECT_TRUE(gemist.waarneembaar.empty());
+  EXPECT_EQ(gemist.ritten, heel.ritten);
+
+  const HerkomstBestemming ritten = {{{"001-ki", "002-ku"}, 3}};
+  const HerkomstBestemming waarneembaar = {{{"001-ki", ""}, 1}, {{"001-ki", "002-ku"}, 2}};
+  EXPECT_EQ(RittenAlsTekst(ritten, waarneembaar),
+            (std::vector<std::string>{"soort;van;naar;werkelijk;waarneembaar", "bestemming;001-ki;;0;1",
+                                      "doorgaand;001-ki;002-ku;3;2"}));
+}
