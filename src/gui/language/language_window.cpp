@@ -32,10 +32,13 @@ QGroupBox* Groep(QWidget* ouder, const char* naam, const QString& titel, QComboB
   return g;
 }
 
-void Vullen(QComboBox* lijst, const std::vector<std::string>& namen) {
+// Neither list shows a selection: a list left alone keeps its choice. The one in use shows
+// greyed in the empty field, so that the user sees what leaving it alone keeps.
+void Vullen(QComboBox* lijst, const std::vector<std::string>& namen, const std::string& inGebruik) {
   lijst->clear();
   for (const std::string& n : namen) lijst->addItem(NaarQt(n));
-  lijst->setCurrentIndex(-1);  // neither list shows a selection
+  lijst->setPlaceholderText(NaarQt(inGebruik));
+  lijst->setCurrentIndex(-1);
 }
 
 }  // namespace
@@ -81,8 +84,8 @@ TLanguageForm::TLanguageForm(Context& ctx, QWidget* ouder)
 bool TLanguageForm::Kiezen() {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   ctx_.instellingen.TaalGekozen = 1;
-  Vullen(talen_, BeschikbareTalen(ctx_));
-  Vullen(helpbestanden_, BeschikbareHelpbestanden(ctx_));
+  Vullen(talen_, BeschikbareTalen(ctx_), ctx_.instellingen.Taal);
+  Vullen(helpbestanden_, BeschikbareHelpbestanden(ctx_), ctx_.instellingen.HelpTaal);
   QApplication::restoreOverrideCursor();
   findChild<QPushButton*>(QStringLiteral("ntBitBtn1"))->setFocus();
   if (exec() != QDialog::Accepted) return false;
