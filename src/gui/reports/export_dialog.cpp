@@ -90,9 +90,6 @@ TExportForm::TExportForm(Context& ctx, QWidget* ouder)
   for (QRadioButton* r : {tekst_, csv_, gegevens_, pdf_}) keuzes->addWidget(r);
   tekst_->setChecked(true);
   geenTabel_->setWordWrap(true);
-  QPalette grijs = geenTabel_->palette();
-  grijs.setColor(QPalette::WindowText, grijs.color(QPalette::Disabled, QPalette::WindowText));
-  geenTabel_->setPalette(grijs);
   keuzes->addWidget(geenTabel_);
 
   // The tip opens the help topic on export, which tells how to open the CSV in a spreadsheet.
