@@ -26,5 +26,6 @@ inline void Uitslag(const char* wat, double seconden, double doel) {
 }
 
 void RapportvensterSectie(gui::THoofdForm& hoofd);
+void AfdrukkenSectie();
 
 }  // namespace morvask::bench

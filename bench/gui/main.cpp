@@ -28,5 +28,6 @@ int main(int argc, char** argv) {
   std::printf("Morvask desktop benchmark (%s build, platform %s)\n", MORVASK_BUILD_TYPE,
               QGuiApplication::platformName().toLocal8Bit().constData());
   morvask::bench::RapportvensterSectie(hoofd);
+  morvask::bench::AfdrukkenSectie();
   return 0;
 }

@@ -198,6 +198,16 @@ TEST(Exporteren, AnUnwritableTargetGivesItsMessageAndWritesNothing) {
 TEST(Exporteren, ACancelledSaveDialogOrAKeptFileChangesNothing) {
   MetVoorbeeld o;
   o.hoofd->RapportTonen(*RapportDoorrijtijden(o.programma->ctx));
+  // The tip, the help button and F1 open the topic on export; the dialog stays.
+  std::vector<int> topics;
+  o.exportvenster->helpTonen = [&](int topic) { topics.push_back(topic); };
+  Beantwoord(QStringLiteral("Button2"), [](QWidget* d) {
+    Onderdeel<QPushButton>(d, "TipButton")->click();
+    Onderdeel<QPushButton>(d, "HelpButton")->click();
+    QTest::keyClick(d, Qt::Key_F1);
+  });
+  o.hoofd->Opdracht("Exporteren1")->trigger();
+  EXPECT_EQ(topics, (std::vector<int>{640, 640, 640}));
   o.Exporteren(nullptr, "");
   EXPECT_FALSE(o.exportvenster->isVisible());
   EXPECT_TRUE(o.exportvenster->GeschrevenBestand().isEmpty());

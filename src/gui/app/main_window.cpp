@@ -113,6 +113,7 @@ THoofdForm::THoofdForm(TProgramma& programma, QWidget* ouder)
   instellingen_->helpTonen = help;
   projectgegevens_->helpTonen = help;
   export_->helpTonen = help;
+  afdrukken_->helpTonen = help;
   aantekeningen_->helpTonen = help;
   aantekeningen_->rapportTonen = rapport;
   voertuigtypen_->helpTonen = help;

@@ -10,6 +10,7 @@
 #include <QPageSize>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "base/context.h"
@@ -108,6 +109,7 @@ TExportForm::TExportForm(Context& ctx, QWidget* ouder)
   };
   connect(tip, &QPushButton::clicked, this, helpOpenen);
   connect(help, &QPushButton::clicked, this, helpOpenen);
+  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, helpOpenen);
   auto* hulp = new QHBoxLayout;
   hulp->addWidget(tip);
   hulp->addStretch();
@@ -199,8 +201,10 @@ void TExportForm::Exporteren() {
   const TKindForm& venster = *venster_;
   const std::string naam = VanQt(gekozen);
   const auto maakPdf = [&]() -> std::optional<std::string> {
+    ctx_.ui.BezigCursor(true);
     const QByteArray pdf = PaginasAlsPdf(venster.Tekst()->Regels(), venster.Tekst()->Lettergrootte(), caption_,
                                          StandaardPapier(), ctx_.catalogus);
+    ctx_.ui.BezigCursor(false);
     if (pdf.isEmpty()) {
       ToonFout(ctx_.ui, ctx_.catalogus, ctx_.catalogus.Vul("AA00006", {NaamMetExtensie(naam, Exportsoort::Pdf)}));
       return std::nullopt;

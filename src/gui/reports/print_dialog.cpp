@@ -9,11 +9,13 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "base/context.h"
 #include "core/project.h"
 #include "core/settings.h"
+#include "gui/app/help_topics.h"
 #include "gui/app/qt_text.h"
 #include "gui/reports/print_pages.h"
 #include "gui/reports/print_preview.h"
@@ -69,6 +71,11 @@ TAfdrukkenForm1::TAfdrukkenForm1(Context& ctx, TRapportOpmaakForm& opmaak, QWidg
       voorbeeld_(new TPrintPreviewForm(ctx.catalogus, ouder ? ouder : this)) {
   setObjectName(QStringLiteral("AfdrukkenForm1"));
   setWindowTitle(QStringLiteral("Afdrukken"));
+  const auto helpOpenen = [this] {
+    if (helpTonen) helpTonen(HelpAfdrukken);
+  };
+  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, helpOpenen);
+  voorbeeld_->helpTonen = helpOpenen;
 
   QFont vet = rapportLabel_->font();
   vet.setBold(true);
@@ -127,13 +134,17 @@ void TAfdrukkenForm1::AfdrukScherm(TKindForm& venster, const QString& caption) {
   exec();
 }
 
-void TAfdrukkenForm1::Tekenen(QPrinter& printer) {
-  if (!venster_) return;
+bool TAfdrukkenForm1::Tekenen(QPrinter& printer) {
+  if (!venster_) return false;
   const TRapportTekst& tekst = *venster_->Tekst();
   QPainter p;
-  if (!p.begin(&printer)) return;
+  if (!p.begin(&printer)) return false;
+  ctx_.ui.BezigCursor(true);
   PaginasTekenen(p, printer, AfdrukindelingVoor(tekst.Regels(), tekst.Lettergrootte(), printer, ctx_.catalogus),
                  tekst.Lettergrootte());
+  p.end();
+  ctx_.ui.BezigCursor(false);
+  return true;
 }
 
 QString TAfdrukkenForm1::PdfNaamVragen(const QString& voorstel) {
@@ -157,8 +168,10 @@ void TAfdrukkenForm1::Afdrukken() {
     const QString gekozen = PdfNaamVragen(voorstel);
     if (gekozen.isEmpty()) return;  // the dialog stays: nothing printed
     const auto maakPdf = [&]() -> std::optional<std::string> {
+      ctx_.ui.BezigCursor(true);
       const QByteArray pdf =
           PaginasAlsPdf(tekst.Regels(), tekst.Lettergrootte(), caption_, printer_->pageLayout(), ctx_.catalogus);
+      ctx_.ui.BezigCursor(false);
       if (pdf.isEmpty()) return std::nullopt;
       return pdf.toStdString();
     };
@@ -170,14 +183,10 @@ void TAfdrukkenForm1::Afdrukken() {
     accept();
     return;
   }
-  QPainter p;
-  if (!p.begin(printer_.get())) {
+  if (!Tekenen(*printer_)) {
     fout_->show();
     return;
   }
-  PaginasTekenen(p, *printer_, AfdrukindelingVoor(tekst.Regels(), tekst.Lettergrootte(), *printer_, ctx_.catalogus),
-                 tekst.Lettergrootte());
-  p.end();
   accept();
 }
 

@@ -40,6 +40,7 @@ class TAfdrukkenForm1 : public QDialog {
   std::function<QString(const QString& voorstel)> pdfDialoog;
   // The printer set-up dialog, replaceable; true when it was confirmed.
   std::function<bool(QPrinter& printer)> printerInstellen;
+  std::function<void(int topic)> helpTonen;
 
   QPrinter& Printer() const { return *printer_; }
   TPrintPreviewForm* Afdrukvoorbeeld() const { return voorbeeld_; }
@@ -50,7 +51,8 @@ class TAfdrukkenForm1 : public QDialog {
 
  private:
   void PrinterLabelBijwerken();
-  void Tekenen(QPrinter& printer);
+  // Draws the report window's pages on the printer; false when the printer cannot be opened.
+  bool Tekenen(QPrinter& printer);
   void Afdrukken();
   void Printerinstellingen();
   void Rapportopmaak();

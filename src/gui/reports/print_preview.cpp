@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
@@ -85,6 +86,10 @@ TPrintPreviewForm::TPrintPreviewForm(const Catalogus& catalogus, QWidget* ouder)
   werkbalk->addSeparator();
   werkbalk->addAction(Actie("Sluiten1", QStringLiteral("Sluiten"), QStringLiteral("Sluiten (Esc)"), "window-close",
                             QKeySequence(Qt::Key_Escape), [this] { accept(); }));
+
+  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [this] {
+    if (helpTonen) helpTonen();
+  });
 
   auto* status = Benoemd<QStatusBar>("ntStatusbalk");
   status->setSizeGripEnabled(false);

@@ -33,6 +33,9 @@ class TPrintPreviewForm : public QDialog {
   QString Paginatekst() const;
   QString Hinttekst() const;
 
+  // Help on printing (F1).
+  std::function<void()> helpTonen;
+
   // What a mouse button pressed on the page does to the zoom.
   void Klikzoom(bool linkerknop);
 
