@@ -113,6 +113,7 @@ THoofdForm::THoofdForm(TProgramma& programma, QWidget* ouder)
   instellingen_->helpTonen = help;
   projectgegevens_->helpTonen = help;
   export_->helpTonen = help;
+  afdrukken_->helpTonen = help;
   aantekeningen_->helpTonen = help;
   aantekeningen_->rapportTonen = rapport;
   voertuigtypen_->helpTonen = help;
@@ -285,9 +286,12 @@ bool THoofdForm::TaalsjabloonSchrijven(const std::string& bestandsnaam) {
 
 void THoofdForm::MenuChecken(MenuCode code) {
   const RMenuGegevens gegevens = MenuGegevens(programma_.project, AantalRapportvensters());
-  for (const RMenuStand& stand : MenuStanden(code, gegevens))
+  for (const RMenuStand& stand : MenuStanden(code, gegevens)) {
     if (QAction* a = findChild<QAction*>(QString::fromLatin1(stand.Naam.data(), static_cast<int>(stand.Naam.size()))))
       a->setEnabled(stand.Aan);
+    // The export dialog offers the active report only while the export command is enabled.
+    if (export_ && stand.Naam == "Exporteren1") export_->ActiefRapportBeschikbaar(stand.Aan);
+  }
 }
 
 // ---- Report windows ---------------------------------------------------------------------------

@@ -132,7 +132,7 @@ class THoofdForm : public QMainWindow, public Schil {
   TVehTypesForm* voertuigtypen_;
   TAantekeningenForm* aantekeningen_;
   TRapportOpmaakForm* rapportOpmaak_;
-  TExportForm* export_;
+  TExportForm* export_ = nullptr;
   TAfdrukkenForm1* afdrukken_;
   TLanguageForm* taalkeuze_;
   QPointer<THelpForm> help_;

@@ -62,7 +62,15 @@ void TGaugeForm1::TekstZetten(const QString& tekst) {
   tekst_->setVisible(!tekst.isEmpty());
 }
 
-void TGaugeForm1::PositieZetten(int procent) { balk_->setValue(std::clamp(procent, 0, 100)); }
+void TGaugeForm1::PositieZetten(int procent) {
+  const int waarde = std::clamp(procent, 0, 100);
+  if (waarde == balk_->value()) return;
+  // A long run sets the bar at every step: it paints at the next pass of the event loop, not
+  // at once, so that a run pays for no more paints than the pump allows.
+  balk_->setUpdatesEnabled(false);
+  balk_->setValue(waarde);
+  balk_->setUpdatesEnabled(true);
+}
 
 int TGaugeForm1::Positie() const { return balk_->value(); }
 

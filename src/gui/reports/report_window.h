@@ -25,6 +25,8 @@ class TKindForm : public QWidget {
   // The report as it stands in the window: its lines, title, table and table flag (a copy,
   // for export and printing).
   Rapport AlsRapport() const;
+  // The same without the lines: title, table, table flag and data values.
+  const Rapport& InhoudZonderRegels() const { return inhoud_; }
   const RapportTabel& Tabel() const { return inhoud_.Tabel; }
   bool BevatTabelData() const { return inhoud_.BevatTabelData; }
 
