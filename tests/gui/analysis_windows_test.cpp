@@ -7,6 +7,7 @@
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <set>
 
 #include "analysis/match_file_description.h"
 #include "app/calculation_time.h"
@@ -33,6 +35,7 @@
 #include "gui/app/progress_window.h"
 #include "gui/app/qt_text.h"
 #include "gui/gui_support.h"
+#include "gui/language/qt_translation.h"
 #include "gui/reports/report_view.h"
 #include "gui/reports/report_window.h"
 #include "support/cli_run.h"
@@ -532,6 +535,131 @@ TEST(Vergelijkingsrapportvenster, AMatchFileOfAnotherProjectAsksAndNoMakesNoRepo
   o.hoofd->Opdracht("Kentekenvergelijkingsrapport1")->trigger();
   EXPECT_TRUE(fout.contains(QStringLiteral("niet gevonden"))) << fout.toStdString();
   EXPECT_EQ(o.hoofd->AantalRapportvensters(), 1);
+}
+
+}  // namespace
+}  // namespace morvask::gui::test
+
+namespace morvask::gui::test {
+namespace {
+
+// ---- English ---------------------------------------------------------------------------------
+
+TEST(Analysevensters, ShowNoDutchInEnglish) {
+  Voorbeeldomgeving v;
+  Programmaomgeving& o = v.o;
+  QList<QWidget*> vensters;
+  for (const char* naam : {"MatchTotalForm", "RekentijdForm", "KentekensNaarIntervalInstellenForm1", "MatchReportForm"})
+    vensters.push_back(o.hoofd->findChild<QWidget*>(QString::fromLatin1(naam)));
+  std::vector<RScherm> nederlands;
+  for (QWidget* w : vensters) nederlands.push_back(SchermVan(w));
+  ASSERT_TRUE(VenstersVertalen(o.programma->ctx, vensters, "English"));
+  // Texts the windows fill in themselves, or that read the same in both languages.
+  const std::set<std::string> eigen = {"WildcardCheckBox",  "Label2",
+                                       "BestandButton",     "KarakterCheckBox1",
+                                       "KarakterCheckBox2", "KarakterCheckBox3",
+                                       "KarakterCheckBox4", "KarakterCheckBox5",
+                                       "KarakterCheckBox6", "CheckBox1",
+                                       "CheckBox2",         "CheckBox3",
+                                       "CheckBox4",         "CheckBox5",
+                                       "CheckBox6",         "CheckBox7",
+                                       "CheckBox8"};
+  const std::set<std::string> gelijk = {"&Help", "&Interval:", "Routes"};
+  for (int i = 0; i < vensters.size(); ++i) {
+    const RScherm engels = SchermVan(vensters[i]);
+    const RScherm& nl = nederlands[static_cast<std::size_t>(i)];
+    SCOPED_TRACE(nl.Naam);
+    EXPECT_NE(engels.Caption, nl.Caption);
+    ASSERT_EQ(engels.Onderdelen.size(), nl.Onderdelen.size());
+    for (std::size_t j = 0; j < nl.Onderdelen.size(); ++j) {
+      const ROnderdeel& a = nl.Onderdelen[j];
+      const ROnderdeel& b = engels.Onderdelen[j];
+      if (eigen.count(a.Naam) || gelijk.count(a.Caption)) continue;
+      if (!a.Caption.empty()) {
+        EXPECT_NE(a.Caption, b.Caption) << a.Naam;
+      }
+      if (!a.Hint.empty()) {
+        EXPECT_NE(a.Hint, b.Hint) << a.Naam;
+      }
+      for (std::size_t k = 0; k < a.Regels.size(); ++k) EXPECT_NE(a.Regels[k], b.Regels.at(k)) << a.Naam << k;
+    }
+  }
+  for (const char* naam :
+       {"Analyse1", "Intensiteiten1", "Kentekenvergelijking1", "Kentekenvergelijkingsrapport1", "Rekentijd1"}) {
+    VenstersVertalen(o.programma->ctx, {o.hoofd.get()}, "English");
+    const QObject* opdracht = o.hoofd->findChild<QObject*>(QString::fromLatin1(naam));
+    ASSERT_NE(opdracht, nullptr) << naam;
+  }
+  EXPECT_EQ(o.hoofd->Opdracht("Kentekenvergelijking1")->text(), QStringLiteral("Licence plate &comparison..."));
+  EXPECT_EQ(o.hoofd->Opdracht("Intensiteiten1")->toolTip(), QStringLiteral("Volumes... (F7)"));
+}
+
+// ---- Screenshots (run by hand: --gtest_also_run_disabled_tests) --------------------------------
+
+void Opslaan(QWidget* w, const QString& naam) {
+  const QString map = QStringLiteral("/tmp/shots-analysis/");
+  QDir().mkpath(map);
+  w->grab().save(map + naam + QStringLiteral(".png"));
+}
+
+void AlleTabbladen(QWidget* d, const QString& naam) {
+  auto* tabs = d->findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+  for (int i = 0; i < tabs->count(); ++i) {
+    if (!tabs->isTabVisible(i)) continue;
+    tabs->setCurrentIndex(i);
+    EvenWachten(20);
+    Opslaan(d, QStringLiteral("%1-tab%2").arg(naam).arg(i + 1));
+  }
+}
+
+TEST(Analysevensters, DISABLED_Schermafdrukken) {
+  for (const char* taal : {"nl", "en"}) {
+    Voorbeeldomgeving v;
+    Programmaomgeving& o = v.o;
+    const QString t = QString::fromLatin1(taal);
+    if (t == QLatin1String("en")) VenstersVertalen(o.programma->ctx, o.hoofd->Vensters(), "English");
+    o.hoofd->resize(1100, 750);
+    Beantwoord(QStringLiteral("Button2"), [&](QWidget* d) { AlleTabbladen(d, t + QStringLiteral("-vergelijking")); });
+    o.hoofd->Opdracht("Kentekenvergelijking1")->trigger();
+    Beantwoord(QStringLiteral("Button2"), [&](QWidget* d) { AlleTabbladen(d, t + QStringLiteral("-intensiteiten")); });
+    o.hoofd->Opdracht("Intensiteiten1")->trigger();
+    Beantwoord(QStringLiteral("Button1"), [&](QWidget* d) { Klikken(d, "Button5"); });
+    o.hoofd->Opdracht("Intensiteiten1")->trigger();
+    Opslaan(o.hoofd.get(), t + QStringLiteral("-intensiteitenrapport"));
+    Beantwoord(QStringLiteral("Button1"), [&](QWidget* d) { Typen(Onderdeel<QSpinBox>(d, "VerwisseldUpDown"), "2"); });
+    o.hoofd->Opdracht("Kentekenvergelijking1")->trigger();
+    for (int type = 0; type < 5; ++type) {
+      Beantwoord(QStringLiteral("Button1"), [&](QWidget* d) {
+        Keuze(d, "RadioGroup1", type)->click();
+        AlleTabbladen(d, t + QStringLiteral("-rapportvenster-type%1").arg(type + 1));
+      });
+      o.hoofd->Opdracht("Kentekenvergelijkingsrapport1")->trigger();
+      o.hoofd->ActiefRapport()->parentWidget()->showMaximized();
+      EvenWachten(50);
+      Opslaan(o.hoofd.get(), t + QStringLiteral("-rapport%1").arg(type + 1));
+    }
+    Beantwoord(QStringLiteral("Button1"), [&](QWidget* d) { Opslaan(d, t + QStringLiteral("-rekentijd")); });
+    o.hoofd->Opdracht("Rekentijd1")->trigger();
+
+    // The progress window in the middle of a long run.
+    bench::OnderzoekInstellingen s;
+    s.registraties = 150000;
+    o.programma->project = bench::OnderzoekMaken(s).project;
+    o.programma->project.Projectbestandsnaam = o.map / "groot";
+    o.hoofd->VensterveldenLegen();
+    auto* voortgang = o.hoofd->findChild<TGaugeForm1*>(QStringLiteral("GaugeForm1"));
+    QTimer kijken;
+    kijken.setInterval(1);
+    QObject::connect(&kijken, &QTimer::timeout, [&] {
+      if (!voortgang->isVisible() || voortgang->Positie() < 30) return;
+      kijken.stop();
+      Opslaan(voortgang, t + QStringLiteral("-voortgang"));
+      Antwoorden("JaKnop");
+      Klikken(voortgang, "Button1");
+    });
+    Beantwoord(QStringLiteral("Button1"), [&](QWidget*) { kijken.start(); });
+    o.hoofd->Opdracht("Kentekenvergelijking1")->trigger();
+  }
 }
 
 }  // namespace

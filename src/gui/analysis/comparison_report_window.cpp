@@ -131,8 +131,10 @@ void TMatchReportForm::OnderdelenMaken() {
       QStringLiteral("Bij de vergelijking van 2 registraties (of meer, als de route uit meer dan 2 registraties "
                      "bestaat)")));
   for (QRadioButton* r : {minimaalEen_, meerderheid_}) {
-    r->setContentsMargins(20, 0, 0, 0);
-    blad2->addWidget(r);
+    auto* rij = new QHBoxLayout;
+    rij->addSpacing(20);
+    rij->addWidget(r);
+    blad2->addLayout(rij);
   }
   blad2->addWidget(Benoemd<QLabel>("Label4", QStringLiteral("van het (de) geselecteerde voertuigtype(n) te zijn.")));
   Tabblad(tabs_, "TabSheet2", QStringLiteral("Voertuigtypen"), blad2);
@@ -162,8 +164,10 @@ void TMatchReportForm::OnderdelenMaken() {
   auto* sorteerOpbouw = new QVBoxLayout(sorteren);
   sorteerOpbouw->addWidget(opPost_);
   sorteerOpbouw->addWidget(opAantal_);
-  aflopend_->setContentsMargins(20, 0, 0, 0);
-  sorteerOpbouw->addWidget(aflopend_);
+  auto* aflopendRij = new QHBoxLayout;
+  aflopendRij->addSpacing(20);
+  aflopendRij->addWidget(aflopend_);
+  sorteerOpbouw->addLayout(aflopendRij);
   auto* blad5 = new QVBoxLayout;
   blad5->addWidget(weergave);
   blad5->addLayout(postrij, 1);

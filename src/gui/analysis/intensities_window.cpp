@@ -90,21 +90,19 @@ void TKentekensNaarIntervalInstellenForm1::OnderdelenMaken() {
   auto* keuze = new QButtonGroup(this);
   keuze->addButton(type1_, 1);
   keuze->addButton(type2_, 2);
-  auto* soorten = new QGridLayout;
-  soorten->addWidget(type1_, 0, 0, 1, 2);
-  for (std::size_t i = 0; i < voertuigtypen_.size(); ++i)
-    soorten->addWidget(voertuigtypen_[i], 1 + static_cast<int>(i % 4), static_cast<int>(i / 4));
-  soorten->addWidget(meetellen_, 5, 0, 1, 2);
-  soorten->setRowMinimumHeight(6, 10);
-  soorten->addWidget(type2_, 7, 0, 1, 2);
-  soorten->addWidget(gemisteKentekens_, 8, 0, 1, 2);
-  soorten->addWidget(gemisteKarakters_, 9, 0, 1, 2);
-  soorten->setColumnMinimumWidth(0, 200);
-  soorten->setColumnStretch(2, 1);
   // The boxes stand indented under their selection type.
-  for (QWidget* w : std::initializer_list<QWidget*>{meetellen_, gemisteKentekens_, gemisteKarakters_})
-    w->setContentsMargins(20, 0, 0, 0);
-  for (QCheckBox* c : voertuigtypen_) c->setContentsMargins(20, 0, 0, 0);
+  auto* soorten = new QGridLayout;
+  soorten->setColumnMinimumWidth(0, 20);
+  soorten->addWidget(type1_, 0, 0, 1, 3);
+  for (std::size_t i = 0; i < voertuigtypen_.size(); ++i)
+    soorten->addWidget(voertuigtypen_[i], 1 + static_cast<int>(i % 4), 1 + static_cast<int>(i / 4));
+  soorten->addWidget(meetellen_, 5, 1, 1, 2);
+  soorten->setRowMinimumHeight(6, 10);
+  soorten->addWidget(type2_, 7, 0, 1, 3);
+  soorten->addWidget(gemisteKentekens_, 8, 1, 1, 2);
+  soorten->addWidget(gemisteKarakters_, 9, 1, 1, 2);
+  soorten->setColumnMinimumWidth(1, 200);
+  soorten->setColumnStretch(3, 1);
   Tabblad(tabs_, "TabSheet2", QStringLiteral("Voertuigtypen en kentekens"), soorten);
 
   // ---- "Waarnemingsposten" ----
