@@ -38,6 +38,7 @@
 #include "gui/language/qt_translation.h"
 #include "gui/reports/report_view.h"
 #include "gui/reports/report_window.h"
+#include "language/language_file.h"
 #include "support/cli_run.h"
 #include "survey/survey_generator.h"
 
@@ -617,7 +618,10 @@ TEST(Analysevensters, DISABLED_Schermafdrukken) {
     Voorbeeldomgeving v;
     Programmaomgeving& o = v.o;
     const QString t = QString::fromLatin1(taal);
-    if (t == QLatin1String("en")) VenstersVertalen(o.programma->ctx, o.hoofd->Vensters(), "English");
+    if (t == QLatin1String("en")) {
+      StelTaalInScreentext(o.programma->ctx, "English");
+      VenstersVertalen(o.programma->ctx, o.hoofd->Vensters(), "English");
+    }
     o.hoofd->resize(1100, 750);
     Beantwoord(QStringLiteral("Button2"), [&](QWidget* d) { AlleTabbladen(d, t + QStringLiteral("-vergelijking")); });
     o.hoofd->Opdracht("Kentekenvergelijking1")->trigger();

@@ -92,6 +92,8 @@ TMatchReportForm::TMatchReportForm(Context& ctx, QWidget* ouder)
       QStringLiteral("Alleen routes weergeven waarin minimaal &1 geselecteerde waarnemingspost is opgenomen")};
   for (std::size_t i = 0; i < weergaven_.size(); ++i) weergaven_[i] = new QRadioButton(weergaveteksten[i]);
   for (std::size_t i = 0; i < voertuigtypen_.size(); ++i) voertuigtypen_[i] = Benoemd<QCheckBox>(Typenamen[i]);
+  // Every tab shows its whole caption, in every language.
+  tabs_->setUsesScrollButtons(false);
   OnderdelenMaken();
 }
 

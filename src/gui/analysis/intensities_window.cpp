@@ -59,6 +59,8 @@ TKentekensNaarIntervalInstellenForm1::TKentekensNaarIntervalInstellenForm1(Conte
   setObjectName(QStringLiteral("KentekensNaarIntervalInstellenForm1"));
   setWindowTitle(QStringLiteral("Intensiteiten"));
   for (std::size_t i = 0; i < voertuigtypen_.size(); ++i) voertuigtypen_[i] = Benoemd<QCheckBox>(Typenamen[i]);
+  // Every tab shows its whole caption, in every language.
+  tabs_->setUsesScrollButtons(false);
   OnderdelenMaken();
 }
 

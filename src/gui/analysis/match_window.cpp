@@ -93,6 +93,8 @@ TMatchTotalForm::TMatchTotalForm(Context& ctx, QWidget* ouder)
   setWindowTitle(QStringLiteral("Kentekenvergelijking"));
   for (std::size_t i = 0; i < posities_.size(); ++i)
     posities_[i] = Benoemd<QCheckBox>(Positienamen[i], QString::number(i + 1));
+  // Every tab shows its whole caption, in every language.
+  tabs_->setUsesScrollButtons(false);
   OnderdelenMaken();
 }
 
