@@ -8,6 +8,7 @@
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <iostream>
 #include <set>
 
 #include "analysis/match_file_description.h"
@@ -664,6 +666,72 @@ TEST(Analysevensters, DISABLED_Schermafdrukken) {
     Beantwoord(QStringLiteral("Button1"), [&](QWidget*) { kijken.start(); });
     o.hoofd->Opdracht("Kentekenvergelijking1")->trigger();
   }
+}
+
+}  // namespace
+}  // namespace morvask::gui::test
+
+namespace morvask::gui::test {
+namespace {
+
+// ---- Times on a large survey (run by hand on a release build) -----------------------------------
+
+TEST(Analysevensters, DISABLED_Tijdmeting) {
+  Programmaomgeving o;
+  o.Starten();
+  bench::OnderzoekInstellingen s;
+  s.registraties = 1000000;
+  s.kordonpunten = 12;
+  s.tussenpunten = 4;
+  s.vanTijd = 600;
+  s.totTijd = 1900;
+  o.programma->project = bench::OnderzoekMaken(s).project;
+  o.programma->project.Projectbestandsnaam = o.map / "groot";
+  ASSERT_TRUE(ProjectSchrijven(o.programma->ctx, o.map / "groot.mpr"));
+  o.hoofd->VensterveldenLegen();
+  o.hoofd->MenuChecken(mcRegistraties);
+
+  QElapsedTimer klok;
+  klok.start();
+  const auto cli = morvask::test::CliUitvoeren({"match", o.map / "groot.mpr", "-o", o.map / "cli.mma", "--swapped", "2",
+                                                "--quiet", "--settings", o.map / "config/Morvask.ini"});
+  const qint64 cliTijd = klok.elapsed();
+  ASSERT_EQ(cli.status, 0) << cli.fout;
+
+  // The window's run, with the progress window's bar and title watched.
+  auto* voortgang = o.hoofd->findChild<TGaugeForm1*>(QStringLiteral("GaugeForm1"));
+  int verversingen = 0, vorige = -1;
+  QElapsedTimer langste;
+  qint64 grootsteGat = 0;
+  QTimer kijken;
+  kijken.setInterval(5);
+  QObject::connect(&kijken, &QTimer::timeout, [&] {
+    if (!voortgang->isVisible()) return;
+    if (langste.isValid()) grootsteGat = std::max(grootsteGat, langste.elapsed());
+    langste.start();
+    if (voortgang->Positie() != vorige) ++verversingen, vorige = voortgang->Positie();
+  });
+  Beantwoord(QStringLiteral("Button1"), [&](QWidget* d) {
+    Typen(Onderdeel<QSpinBox>(d, "VerwisseldUpDown"), QStringLiteral("2"));
+    kijken.start();
+    klok.restart();
+  });
+  o.hoofd->Opdracht("Kentekenvergelijking1")->trigger();
+  const qint64 vensterTijd = klok.elapsed();
+  EXPECT_EQ(BestandLezen(o.map / "groot.mma"), BestandLezen(o.map / "cli.mma"));
+
+  // The routes report with its detail list from the large match file.
+  Beantwoord(QStringLiteral("Button1"), [&](QWidget* d) {
+    Keuze(d, "RadioGroup1", 3)->click();
+    Onderdeel<QCheckBox>(d, "RoutesDetailCheckBox")->click();
+    klok.restart();
+  });
+  o.hoofd->Opdracht("Kentekenvergelijkingsrapport1")->trigger();
+  const qint64 rapportTijd = klok.elapsed();
+  std::cout << "match 1,000,000 registrations: morvask-cli " << cliTijd << " ms, window " << vensterTijd
+            << " ms; events every " << grootsteGat << " ms at most, " << verversingen
+            << " bar changes seen; routes report with detail list " << rapportTijd << " ms, "
+            << o.hoofd->ActiefRapport()->Tekst()->Regels().size() << " lines\n";
 }
 
 }  // namespace
