@@ -25,6 +25,10 @@
 #include "core/project.h"
 #include "core/settings.h"
 #include "core/win1252.h"
+#include "gui/analysis/calculation_time_window.h"
+#include "gui/analysis/comparison_report_window.h"
+#include "gui/analysis/intensities_window.h"
+#include "gui/analysis/match_window.h"
 #include "gui/app/configuration_info.h"
 #include "gui/app/help_topics.h"
 #include "gui/app/help_window.h"
@@ -104,6 +108,7 @@ THoofdForm::THoofdForm(TProgramma& programma, QWidget* ouder)
   taalkeuze_ = new TLanguageForm(ctx, this);
   opstartInfo_ = new TOpstartInfoForm(ctx, this);
   help_ = new THelpForm(this);
+  AnalysevenstersMaken();
   taalkeuze_->vensters = [this] { return Vensters(); };
   taalkeuze_->helpbestandGekozen = [this](const QString& bestand) { helpbestand_ = bestand; };
   taalkeuze_->sjabloonSchrijven = [this](const std::string& bestand) { TaalsjabloonSchrijven(bestand); };
@@ -213,6 +218,18 @@ void THoofdForm::OpdrachtenMaken() {
                  "vehicle-types", [this] { voertuigtypen_->VehTypesFormTonen(); });
   werkbalk_->addSeparator();
 
+  QMenu* analyse = NieuwMenu("Analyse1", QStringLiteral("&Analyse"));
+  NieuweOpdracht(analyse, "Intensiteiten1", QStringLiteral("&Intensiteiten..."), QKeySequence(Qt::Key_F7),
+                 QStringLiteral("Intensiteiten... (F7)"), "office-chart-bar",
+                 [this] { intensiteiten_->KentekensNaarIntervalInstellen(); });
+  NieuweOpdracht(analyse, "Kentekenvergelijking1", QStringLiteral("&Kentekenvergelijking..."), QKeySequence(Qt::Key_F8),
+                 QStringLiteral("Kentekenvergelijking... (F8)"), "system-search",
+                 [this] { matchTotal_->MatchTotalFormTonen(); });
+  NieuweOpdracht(analyse, "Kentekenvergelijkingsrapport1", QStringLiteral("Kentekenvergelijkings&rapport..."),
+                 QKeySequence(Qt::Key_F9), QStringLiteral("Kentekenvergelijkingsrapport... (F9)"),
+                 "x-office-spreadsheet", [this] { matchReport_->MatchReportFormTonen(); });
+  werkbalk_->addSeparator();
+
   venstermenu_ = NieuwMenu("Venster1", QStringLiteral("&Venster"));
   NieuweOpdracht(venstermenu_, "Trapsgewijs1", QStringLiteral("Trap&sgewijs"), {},
                  QStringLiteral("Vensters trapsgewijs"), "window-cascade", [this] { mdi_->cascadeSubWindows(); });
@@ -239,6 +256,8 @@ void THoofdForm::OpdrachtenMaken() {
   });
   NieuweOpdracht(extra, "Programmainstellingen1", QStringLiteral("Programma-&instellingen"), {}, geen,
                  "preferences-system", [this] { instellingen_->InstellingenScherm(); });
+  NieuweOpdracht(extra, "Rekentijd1", QStringLiteral("&Rekentijd"), {}, geen, "chronometer",
+                 [this] { rekentijd_->Tonen(); });
   NieuweOpdracht(extra, "Configurationinfo1", QStringLiteral("&Configuration info"), {}, geen, "dialog-information",
                  [this] { ConfiguratieTonen(); });
 
@@ -258,6 +277,30 @@ void THoofdForm::OpdrachtenMaken() {
   helpmenu->addSeparator();
   NieuweOpdracht(helpmenu, "Info1", QStringLiteral("&Info"), {}, geen, "help-about",
                  [this] { opstartInfo_->InfoTonen(); });
+}
+
+void THoofdForm::AnalysevenstersMaken() {
+  Context& ctx = programma_.ctx;
+  const auto rapport = [this](Rapport r) { RapportTonen(std::move(r)); };
+  const auto help = [this](int topic) { HelpTonen(topic); };
+  rekentijd_ = new TRekentijdForm(ctx.catalogus, this);
+  rekentijd_->rekentijd = [this] { return voortgang_->LaatsteRekentijd(); };
+  intensiteiten_ = new TKentekensNaarIntervalInstellenForm1(ctx, this);
+  intensiteiten_->rapportTonen = rapport;
+  intensiteiten_->helpTonen = help;
+  matchTotal_ = new TMatchTotalForm(ctx, this);
+  matchTotal_->helpTonen = help;
+  matchTotal_->rekentijdTonen = [this] { rekentijd_->Tonen(); };
+  matchReport_ = new TMatchReportForm(ctx, this);
+  matchReport_->rapportTonen = rapport;
+  matchReport_->helpTonen = help;
+  matchReport_->matchbestand = [this] { return matchTotal_->Bestandsnaam(); };
+  matchTotal_->bestandGewijzigd = [this] { matchReport_->BestandLegen(); };
+  connect(this, &THoofdForm::veldenLegen, this, [this] {
+    intensiteiten_->ProjectVervangen();
+    matchTotal_->ProjectVervangen();
+    matchReport_->BestandLegen();
+  });
 }
 
 QAction* THoofdForm::Opdracht(const char* naam) const { return findChild<QAction*>(QString::fromLatin1(naam)); }

@@ -37,6 +37,10 @@ class TRapportOpmaakForm;
 class TVehTypesForm;
 class TGaugeForm1;
 class TVensterposities;
+class TRekentijdForm;
+class TKentekensNaarIntervalInstellenForm1;
+class TMatchTotalForm;
+class TMatchReportForm;
 
 class THoofdForm : public QMainWindow, public Schil {
   Q_OBJECT
@@ -136,6 +140,12 @@ class THoofdForm : public QMainWindow, public Schil {
   TAfdrukkenForm1* afdrukken_;
   TLanguageForm* taalkeuze_;
   QPointer<THelpForm> help_;
+  // The analysis windows.
+  TRekentijdForm* rekentijd_ = nullptr;
+  TKentekensNaarIntervalInstellenForm1* intensiteiten_ = nullptr;
+  TMatchTotalForm* matchTotal_ = nullptr;
+  TMatchReportForm* matchReport_ = nullptr;
+  void AnalysevenstersMaken();
 };
 
 }  // namespace morvask::gui
