@@ -18,6 +18,7 @@
 #include "base/user_interface.h"
 #include "core/project.h"
 #include "gui/analysis/post_selection_list.h"
+#include "gui/app/help_topics.h"
 #include "gui/app/qt_text.h"
 #include "gui/language/qt_translation.h"
 #include "gui/widgets/dialog_frame.h"
@@ -26,8 +27,6 @@
 namespace morvask::gui {
 
 namespace {
-
-constexpr int HelpVergelijkingsrapport = 940;
 
 constexpr std::array<const char*, 8> Typenamen = {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4",
                                                   "CheckBox5", "CheckBox6", "CheckBox7", "CheckBox8"};

@@ -16,6 +16,7 @@
 #include "core/project.h"
 #include "core/settings.h"
 #include "gui/analysis/post_selection_list.h"
+#include "gui/app/help_topics.h"
 #include "gui/app/qt_text.h"
 #include "gui/widgets/dialog_frame.h"
 #include "gui/widgets/named_widgets.h"
@@ -25,8 +26,6 @@
 namespace morvask::gui {
 
 namespace {
-
-constexpr int HelpIntensiteiten = 860;
 
 constexpr std::array<const char*, 8> Typenamen = {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4",
                                                   "CheckBox5", "CheckBox6", "CheckBox7", "CheckBox8"};

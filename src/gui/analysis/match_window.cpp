@@ -18,6 +18,7 @@
 #include "analysis/matching_run.h"
 #include "base/context.h"
 #include "core/project.h"
+#include "gui/app/help_topics.h"
 #include "gui/app/qt_text.h"
 #include "gui/widgets/dialog_frame.h"
 #include "gui/widgets/named_widgets.h"
@@ -27,8 +28,6 @@
 namespace morvask::gui {
 
 namespace {
-
-constexpr int HelpKentekenvergelijking = 900;
 
 constexpr std::array<const char*, 6> Positienamen = {"KarakterCheckBox1", "KarakterCheckBox2", "KarakterCheckBox3",
                                                      "KarakterCheckBox4", "KarakterCheckBox5", "KarakterCheckBox6"};

@@ -8,6 +8,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "gui/widgets/theme_icon.h"
+
 namespace morvask::gui {
 
 THelpForm::THelpForm(QWidget* ouder) : QDialog(ouder, Qt::Window), browser_(new QTextBrowser(this)) {
@@ -18,9 +20,11 @@ THelpForm::THelpForm(QWidget* ouder) : QDialog(ouder, Qt::Window), browser_(new 
   browser_->setAccessibleName(QStringLiteral("Help"));
 
   auto* balk = new QToolBar(this);
-  QAction* terug = balk->addAction(QIcon::fromTheme(QStringLiteral("go-previous")), QStringLiteral("&Terug"));
-  QAction* vooruit = balk->addAction(QIcon::fromTheme(QStringLiteral("go-next")), QStringLiteral("&Vooruit"));
-  QAction* begin = balk->addAction(QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("&Inhoud"));
+  // The captions show beside the icons: "Inhoud" goes to the start of the help, not home.
+  balk->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  QAction* terug = balk->addAction(ThemaIcoon("go-previous"), QStringLiteral("&Terug"));
+  QAction* vooruit = balk->addAction(ThemaIcoon("go-next"), QStringLiteral("&Vooruit"));
+  QAction* begin = balk->addAction(ThemaIcoon("help-contents"), QStringLiteral("&Inhoud"));
   terug->setObjectName(QStringLiteral("TerugActie"));
   vooruit->setObjectName(QStringLiteral("VooruitActie"));
   begin->setObjectName(QStringLiteral("InhoudActie"));

@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   morvask::gui::HulpbronnenLaden();
   QApplication::setApplicationName(QStringLiteral("Morvask"));
-  QApplication::setDesktopFileName(QStringLiteral("morvask"));
+  QApplication::setDesktopFileName(QStringLiteral("example.morvask.Morvask"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/morvask.svg")));
 
   using namespace morvask::gui;

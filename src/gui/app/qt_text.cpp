@@ -17,8 +17,8 @@ QString MeldingNaarQt(std::string_view win1252) {
   return t;
 }
 
-QString PadNaarQt(const std::string& pad) { return QFile::decodeName(QByteArray::fromStdString(pad)); }
+QString PadNaarQt(const std::string& pad) { return QFile::decodeName(QByteArray::fromStdString(Win1252NaarUtf8(pad))); }
 
-std::string PadVanQt(const QString& pad) { return QFile::encodeName(pad).toStdString(); }
+std::string PadVanQt(const QString& pad) { return Utf8NaarWin1252(QFile::encodeName(pad).toStdString()); }
 
 }  // namespace morvask::gui

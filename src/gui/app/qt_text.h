@@ -1,6 +1,6 @@
 #pragma once
 // The edge between the library's Windows-1252 texts and Qt's QString, and between path names
-// (the system's bytes) and QString.
+// and QString.
 
 #include <QString>
 #include <string>
@@ -16,7 +16,9 @@ std::string VanQt(const QString& tekst);
 // A message text: every CR LF and lone CR a line break.
 QString MeldingNaarQt(std::string_view win1252);
 
-// A path name (the system's bytes) as Qt shows it, and back.
+// A path name as the library holds it (Windows-1252, as morvask-cli takes it from the command
+// line; the library converts it to the system's UTF-8 at every file operation) as Qt shows it,
+// and back: "/home/jan/België/a.mpr" from a file dialog is the file the library opens.
 QString PadNaarQt(const std::string& pad);
 std::string PadVanQt(const QString& pad);
 
