@@ -23,6 +23,7 @@
 #include "gui/language/qt_translation.h"
 #include "gui/widgets/dialog_frame.h"
 #include "gui/widgets/named_widgets.h"
+#include "gui/widgets/page_keys.h"
 
 namespace morvask::gui {
 
@@ -190,6 +191,7 @@ void TMatchReportForm::OnderdelenMaken() {
   });
   auto* opbouw = new QVBoxLayout(this);
   opbouw->addWidget(tabs_);
+  PaginatoetsenZetten(tabs_);
   opbouw->addWidget(knoppen);
   VasteRandZetten(this, opbouw);
 

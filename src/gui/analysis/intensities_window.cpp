@@ -21,6 +21,7 @@
 #include "gui/widgets/dialog_frame.h"
 #include "gui/widgets/named_widgets.h"
 #include "gui/widgets/number_field.h"
+#include "gui/widgets/page_keys.h"
 #include "gui/widgets/time_field.h"
 
 namespace morvask::gui {
@@ -129,6 +130,7 @@ void TKentekensNaarIntervalInstellenForm1::OnderdelenMaken() {
   });
   auto* opbouw = new QVBoxLayout(this);
   opbouw->addWidget(tabs_);
+  PaginatoetsenZetten(tabs_);
   opbouw->addWidget(knoppen);
   VasteRandZetten(this, opbouw);
 

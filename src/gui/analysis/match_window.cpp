@@ -23,6 +23,7 @@
 #include "gui/widgets/dialog_frame.h"
 #include "gui/widgets/named_widgets.h"
 #include "gui/widgets/number_field.h"
+#include "gui/widgets/page_keys.h"
 #include "gui/widgets/time_field.h"
 
 namespace morvask::gui {
@@ -188,6 +189,7 @@ void TMatchTotalForm::OnderdelenMaken() {
 
   auto* opbouw = new QVBoxLayout(this);
   opbouw->addWidget(tabs_);
+  PaginatoetsenZetten(tabs_);
   opbouw->addWidget(knoppen);
   VasteRandZetten(this, opbouw);
 

@@ -22,6 +22,7 @@
 #include "gui/widgets/dialog_frame.h"
 #include "gui/widgets/named_widgets.h"
 #include "gui/widgets/number_field.h"
+#include "gui/widgets/page_keys.h"
 
 namespace morvask::gui {
 
@@ -80,6 +81,7 @@ TInstellingenForm1::TInstellingenForm1(Context& ctx, QWidget* ouder)
 
   auto* opbouw = new QVBoxLayout(this);
   opbouw->addWidget(paginas_);
+  PaginatoetsenZetten(paginas_);
   opbouw->addWidget(knoppen);
   VasteRandZetten(this, opbouw);
 }
