@@ -114,4 +114,14 @@ std::string_view Deel(std::string_view tekst, std::size_t van, std::size_t aanta
   return tekst.substr(van - 1, aantal);
 }
 
+bool IsKop(std::string_view regel, std::string_view kop) {
+  std::size_t lengte = regel.size();
+  while (lengte > 0) {
+    const auto c = static_cast<unsigned char>(regel[lengte - 1]);
+    if (c > 0x20 && c != 0x7F && c != 0xA0) break;
+    --lengte;
+  }
+  return GelijkZonderHoofdletters(regel.substr(0, lengte), kop);
+}
+
 }  // namespace morvask

@@ -84,7 +84,10 @@ TEST(MatchbestandLezen, DamagedFilesGiveDefaultsAndEmptySections) {
       {"no end header: non-routes run to the end", "[**Non-routes**]\r\n001-ki 0800 a AB\r\n", 0, 0, false, 0, 0, 1},
       {"match check ends at any section header", "[**Match check**]\r\nx\r\n[**Whatever**]\r\ny\r\n", 0, 0, false, 0, 1,
        0},
-      {"headers must stand alone on their line", "[**Routes**] \r\nx\r\n", 0, 0, false, 0, 0, 0},
+      {"headers must stand alone on their line", "x [**Routes**]\r\nx\r\n", 0, 0, false, 0, 0, 0},
+      {"headers in any case, with trailing blanks and control characters",
+       "[**routes**] \t\r\nx\r\n[**MATCH CHECK**]\x01\r\ny\r\n[**Non-Routes**]\xA0\r\nz\r\n[**end**] \r\n", 0, 0, false,
+       1, 1, 1},
   };
   for (const Geval& g : gevallen) {
     const RMatchbestand b = MatchbestandUitTekst(g.tekst);
@@ -94,6 +97,10 @@ TEST(MatchbestandLezen, DamagedFilesGiveDefaultsAndEmptySections) {
     EXPECT_EQ(b.Routes.size(), g.routes) << g.naam;
     EXPECT_EQ(b.Vergelijkingscontrole.size(), g.controle) << g.naam;
     EXPECT_EQ(b.NietRoutes.size(), g.nietRoutes) << g.naam;
+    // Only a file that reaches "[**End**]" is complete.
+    EXPECT_EQ(b.Volledig,
+              g.tekst.find("[**End**]") != std::string::npos || g.tekst.find("[**end**]") != std::string::npos)
+        << g.naam;
   }
 }
 

@@ -1,6 +1,7 @@
 #include "core/project_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -156,14 +157,16 @@ TEST(ProjectLezen, LineEndsAreLfOrCrLfAndALoneCrIsText) {
   ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "lf.mpr")));
   EXPECT_EQ(ProjectTekst(o.project), Voorbeeld());
 
-  // A file of CR line ends only is one long first line: nothing is recognised.
+  // A file of CR line ends only is one long first line: no section is recognised, so it is
+  // no project.
   std::string cr;
   for (const std::string& r : VoorbeeldRegels) cr += r + "\r";
   ProjectOmgeving c;
   c.Schrijf("cr.mpr", cr);
-  ASSERT_TRUE(ProjectLezen(c.ctx, (c.map / "cr.mpr")));
+  EXPECT_FALSE(ProjectLezen(c.ctx, (c.map / "cr.mpr")));
   EXPECT_TRUE(c.project.Postlijst.empty());
-  EXPECT_EQ(c.project.Gegevens.Projectomschrijving, c.catalogus["AA00168"]);
+  ASSERT_EQ(c.ui.berichten.size(), 1u);
+  EXPECT_EQ(c.ui.berichten[0].tekst, "Bestand \"" + (c.map / "cr.mpr") + "\" is geen Morvask-project.");
 
   std::vector<std::string> regels = VoorbeeldRegels;
   regels[4] = "ProjectDescription=twee\rregels";
@@ -552,25 +555,124 @@ TEST(ReservebestandenMaken, FiveSlotsRotateWithTheNewestInSlotOne) {
   EXPECT_EQ(bestanden, 5);
 }
 
-TEST(ReservebestandenMaken, ANewFileMovesTheSlotsUpAndLeavesSlotOneEmpty) {
-  ProjectOmgeving o;
-  const std::string backup = (o.map / "backup/");
-  o.project.Gegevens.Projectomschrijving = "a";
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "a.mpr")));
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "a.mpr")));
-  o.project.Gegevens.Projectomschrijving = "b";
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "b.mpr")));
-  EXPECT_EQ(Slots(backup), (std::vector<std::string>{"-", "a", "-", "-", "-"}));
+unsigned Modus(const std::string& pad) {
+  struct stat st;
+  return ::lstat(pad.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
-TEST(ReservebestandenMaken, AnEmptyFolderSettingMeansTheTemporaryFolder) {
+// The history moves only when there is something new to keep: a save under a new name, a
+// save of unchanged content and a save that fails push nothing out.
+TEST(ReservebestandenMaken, TheHistoryMovesOnlyForANewVersion) {
+  struct Stap {
+    const char* naam;   // the file saved
+    const char* tekst;  // its description
+  };
+  struct Geval {
+    const char* wat;
+    std::vector<Stap> stappen;
+    std::vector<std::string> slots;
+  };
+  const std::vector<Geval> gevallen = {
+      {"save as a new file",
+       {{"a", "a1"}, {"a", "a2"}, {"b", "b1"}, {"c", "c1"}, {"d", "d1"}, {"e", "e1"}, {"f", "f1"}},
+       {"a1", "-", "-", "-", "-"}},
+      {"the same content again",
+       {{"a", "a1"}, {"a", "a2"}, {"a", "a2"}, {"a", "a2"}, {"a", "a3"}},
+       {"a2", "a1", "-", "-", "-"}},
+      {"two projects take turns", {{"a", "a1"}, {"b", "b1"}, {"a", "a2"}, {"b", "b2"}}, {"b1", "a1", "-", "-", "-"}},
+  };
+  for (const Geval& g : gevallen) {
+    SCOPED_TRACE(g.wat);
+    ProjectOmgeving o;
+    for (const Stap& st : g.stappen) {
+      o.project.Gegevens.Projectomschrijving = st.tekst;
+      ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map / (std::string(st.naam) + ".mpr")));
+    }
+    EXPECT_EQ(Slots(o.map / "backup/"), g.slots);
+    EXPECT_TRUE(o.ui.berichten.empty());
+  }
+
+  // Four saves that fail keep every older backup.
+  ProjectOmgeving o;
+  const std::string naam = o.map / "p.mpr";
+  for (const char* v : {"v1", "v2", "v3", "v4", "v5"}) {
+    o.project.Gegevens.Projectomschrijving = v;
+    ASSERT_TRUE(ProjectSchrijven(o.ctx, naam));
+  }
+  // A read-only file makes the writer refuse, as a full disk or a read-only folder would.
+  std::filesystem::permissions(naam, std::filesystem::perms::owner_read);
+  for (int i = 0; i < 4; ++i) {
+    o.project.Gegevens.Projectomschrijving = "mislukt";
+    EXPECT_FALSE(ProjectSchrijven(o.ctx, naam));
+  }
+  EXPECT_EQ(Slots(o.map / "backup/"), (std::vector<std::string>{"v5", "v4", "v3", "v2", "v1"}));
+  EXPECT_EQ(Beschrijving(naam), "v5");
+}
+
+TEST(ReservebestandenMaken, AFileOfTheProjectsNameInTheBackupFolderIsNotTouched) {
+  ProjectOmgeving o;
+  o.Schrijf("backup/p.mpr", "een ander bestand");
+  o.project.Gegevens.Projectomschrijving = "v1";
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+  o.project.Gegevens.Projectomschrijving = "v2";
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+  EXPECT_EQ(o.Lees("backup/p.mpr"), "een ander bestand");
+  EXPECT_EQ(Slots(o.map / "backup/"), (std::vector<std::string>{"v1", "-", "-", "-", "-"}));
+  // The backups hold registrations: the user's alone.
+  EXPECT_EQ(Modus(o.map / "backup/MorvaskBackUp1.mpr"), 0600u);
+}
+
+TEST(ReservebestandenMaken, ABackupThatCannotBeMadeIsAWarningAndTheSaveGoesOn) {
+  ProjectOmgeving o;
+  o.instellingen.Reservebestandendirectory = o.map / "bestaat-niet/";
+  o.project.Gegevens.Projectomschrijving = "v1";
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+  EXPECT_TRUE(o.ui.berichten.empty());  // nothing to back up yet
+  o.project.Gegevens.Projectomschrijving = "v2";
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+  EXPECT_EQ(Beschrijving(o.map / "p.mpr"), "v2");
+  ASSERT_EQ(o.ui.berichten.size(), 1u);
+  EXPECT_EQ(o.ui.berichten[0].soort, "waarschuwing");
+  EXPECT_EQ(o.ui.berichten[0].tekst, "Kan geen reservebestand maken in \"" + (o.map / "bestaat-niet/") +
+                                         "\". Het project wordt wel opgeslagen.");
+  EXPECT_FALSE(std::filesystem::exists(o.map / "bestaat-niet"));
+}
+
+TEST(ReservebestandenMaken, ALinkPlantedAtASlotIsReplacedNotWrittenThrough) {
+  // A backup folder of the user's choice that others can write in.
+  ProjectOmgeving o;
+  o.Schrijf("elders.txt", "van een ander");
+  std::filesystem::create_symlink(o.map / "elders.txt", o.map / "backup/MorvaskBackUp1.mpr");
+  std::filesystem::create_symlink(o.map / "elders.txt", o.map / "backup/.MorvaskBackUp1.mpr.morvask-tmp");
+  o.project.Gegevens.Projectomschrijving = "v1";
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+  o.project.Gegevens.Projectomschrijving = "v2";
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+  EXPECT_EQ(o.Lees("elders.txt"), "van een ander");
+  EXPECT_FALSE(std::filesystem::is_symlink(o.map / "backup/MorvaskBackUp1.mpr"));
+  EXPECT_EQ(Beschrijving(o.map / "backup/MorvaskBackUp1.mpr"), "v1");
+  EXPECT_EQ(Modus(o.map / "backup/MorvaskBackUp1.mpr"), 0600u);
+}
+
+TEST(ReservebestandenMaken, AnEmptyFolderSettingMeansThePrivateDefaultFolder) {
   ProjectOmgeving o;
   o.instellingen.Reservebestandendirectory = "";
-  o.ctx.mappen.Tijdelijk = (o.map / "tmp");  // the separator is added
+  o.ctx.mappen.Reservebestanden = o.map / "staat/Morvask/Backups";  // the separator is added
   ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "p.mpr")));
+  EXPECT_FALSE(std::filesystem::exists(o.map / "staat"));  // nothing to back up yet: nothing made
   ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "p.mpr")));
-  EXPECT_TRUE(BestandBestaat((o.map / "tmp/MorvaskBackUp1.mpr")));
+  EXPECT_TRUE(BestandBestaat((o.map / "staat/Morvask/Backups/MorvaskBackUp1.mpr")));
   EXPECT_FALSE(BestandBestaat((o.map / "backup/MorvaskBackUp1.mpr")));
+  // Only the folder itself is made private; the folders above it keep the usual permissions.
+  EXPECT_EQ(Modus(o.map / "staat/Morvask/Backups"), 0700u);
+  EXPECT_NE(Modus(o.map / "staat/Morvask") & 0055u, 0u);
+  // A setting that names the default folder is the same: the folder is closed again.
+  o.instellingen.Reservebestandendirectory = o.map / "staat/Morvask/Backups/";
+  std::filesystem::permissions(o.map / "staat/Morvask/Backups", std::filesystem::perms::others_read,
+                               std::filesystem::perm_options::add);
+  o.project.Gegevens.Projectomschrijving = "anders";
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "p.mpr")));
+  EXPECT_EQ(Modus(o.map / "staat/Morvask/Backups"), 0700u);
 }
 
 TEST(ReservebestandenMaken, AProjectInTheBackupFolderItselfStillGetsItsBackup) {
