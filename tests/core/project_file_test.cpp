@@ -428,6 +428,9 @@ TEST(OudProjectLezen, ASecondLineThatIsNotEmptyMeansLegacyWhateverTheFirstLine) 
   ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "x.mpr")));
   EXPECT_TRUE(o.project.Postlijst.empty());  // no legacy headers in it
   EXPECT_EQ(o.project.Gegevens.Projectomschrijving, o.catalogus["AA00168"]);
+  // What it holds was not read: it is not written back without the user's word.
+  EXPECT_EQ(o.project.OnherkendeKop.Regelnummer, 3u);
+  EXPECT_EQ(o.project.OnherkendeKop.Regel, "[**General variables**]");
 }
 
 TEST(OudProjectLezen, ASectionFollowedDirectlyByTheNextHeaderIsNotLost) {
@@ -699,6 +702,123 @@ TEST(ReservebestandenMaken, SwitchedOffTouchesNothing) {
   int bestanden = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator((o.map / "backup"))) ++bestanden;
   EXPECT_EQ(bestanden, 3);
+}
+
+// ---------------------------------------------------------------------------------------
+// Files recognised before they are trusted.
+
+TEST(ProjectLezen, HeadersAreRecognisedWithTrailingBlanksInAnyCase) {
+  for (const std::string kop : {"[**License numbers**] ", "[**license numbers**]", "[**LICENSE NUMBERS**]\t\r",
+                                "[**License numbers**]\x01\x7F\xA0"}) {
+    std::vector<std::string> regels = VoorbeeldRegels;
+    regels[30] = kop;
+    regels[20] = "[**observation posts**]  ";
+    ProjectOmgeving o;
+    o.Schrijf("p.mpr", RegelsSamenvoegen(regels));
+    ASSERT_TRUE(ProjectLezen(o.ctx, o.map / "p.mpr"));
+    EXPECT_EQ(o.project.Registratielijst.size(), 3u) << kop;
+    EXPECT_EQ(o.project.Postlijst.size(), 3u) << kop;
+    EXPECT_EQ(o.project.OnherkendeKop.Regelnummer, 0u) << kop;
+    EXPECT_EQ(ProjectTekst(o.project), Voorbeeld()) << kop;
+  }
+}
+
+TEST(ProjectSchrijven, AProjectWithAnUnrecognisedHeaderIsWrittenOnlyWhenTheUserSaysSo) {
+  struct Geval {
+    const char* wat;
+    std::size_t regel;  // 0-based line of the example replaced or inserted before
+    bool invoegen;
+    std::string tekst;
+  };
+  const std::vector<Geval> gevallen = {
+      {"a NUL inside the header", 30, false, std::string("[**License\0numbers**]", 21)},
+      {"an unknown section", 25, true, "[**Extra data**]"},
+      {"a section twice", 35, true, "[**License numbers**]"},
+      {"a header cut short", 30, false, "[**License numb"},
+  };
+  for (const Geval& g : gevallen) {
+    SCOPED_TRACE(g.wat);
+    std::vector<std::string> regels = VoorbeeldRegels;
+    if (g.invoegen)
+      regels.insert(regels.begin() + static_cast<std::ptrdiff_t>(g.regel), g.tekst);
+    else
+      regels[g.regel] = g.tekst;
+    const std::string bestand = RegelsSamenvoegen(regels);
+    ProjectOmgeving o;
+    o.Schrijf("p.mpr", bestand);
+    ASSERT_TRUE(ProjectLezen(o.ctx, o.map / "p.mpr"));
+    EXPECT_EQ(o.project.OnherkendeKop.Regelnummer, g.regel + 1);
+    EXPECT_EQ(o.project.OnherkendeKop.Regel, g.tekst);
+
+    // "&Nee" (the default): nothing written, the file as it was.
+    o.ui.antwoorden = {mrNee};
+    EXPECT_FALSE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+    EXPECT_EQ(o.Lees("p.mpr"), bestand);
+    ASSERT_EQ(o.ui.berichten.size(), 1u);
+    const auto& vraag = o.ui.berichten[0];
+    EXPECT_EQ(vraag.soort, "vraag");
+    EXPECT_EQ(vraag.titel, "Project opslaan?");
+    EXPECT_EQ(vraag.tekst, "Project \"" + (o.map / "p.mpr") + "\" bevat op regel " + std::to_string(g.regel + 1) +
+                               " een kop die niet herkend wordt: \"" + g.tekst +
+                               "\". Wat erbij hoort, gaat bij opslaan verloren.\r\rToch opslaan?");
+    EXPECT_EQ(vraag.standaardKnop, skNee);
+    // Under another name the loss is the same.
+    o.ui.antwoorden = {mrNee};
+    EXPECT_FALSE(ProjectSchrijven(o.ctx, o.map / "ander.mpr"));
+    EXPECT_FALSE(BestandBestaat(o.map / "ander.mpr"));
+
+    // "&Ja": written, and the written project has nothing left to ask about.
+    o.ui.antwoorden = {mrJa};
+    EXPECT_TRUE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+    EXPECT_EQ(o.project.OnherkendeKop.Regelnummer, 0u);
+    o.ui.berichten.clear();
+    EXPECT_TRUE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+    EXPECT_TRUE(o.ui.berichten.empty());
+  }
+  // A note that looks like a header is a note.
+  ProjectOmgeving o;
+  o.Schrijf("p.mpr", Voorbeeld());
+  ASSERT_TRUE(ProjectLezen(o.ctx, o.map / "p.mpr"));
+  EXPECT_EQ(o.project.OnherkendeKop.Regelnummer, 0u);
+}
+
+TEST(ProjectLezen, AFileWithoutAnySectionIsNoProject) {
+  const std::vector<std::string> inhouden = {std::string(1 << 20, '\0'), "gewoon een tekst\r\nmet regels\r\n", "",
+                                             "[Morvask datafile]\r\n\r\n[**Routes**]\r\n"};
+  for (const std::string& inhoud : inhouden) {
+    ProjectOmgeving o;
+    o.Schrijf("p.mpr", inhoud);
+    EXPECT_FALSE(ProjectLezen(o.ctx, o.map / "p.mpr"));
+    ASSERT_EQ(o.ui.berichten.size(), 1u);
+    EXPECT_EQ(o.ui.berichten[0].soort, "fout");
+    EXPECT_EQ(o.ui.berichten[0].tekst, "Bestand \"" + (o.map / "p.mpr") + "\" is geen Morvask-project.");
+    EXPECT_TRUE(o.project.Registratielijst.empty());
+  }
+  // One section of either format is enough.
+  for (const std::string kop : {"[**Notes**]", "[kentekens]"}) {
+    ProjectOmgeving o;
+    o.Schrijf("p.mpr", "x\r\n" + std::string(kop == "[**Notes**]" ? "" : "210") + "\r\n" + kop + "\r\n\r\n");
+    EXPECT_TRUE(ProjectLezen(o.ctx, o.map / "p.mpr")) << kop;
+    EXPECT_TRUE(o.ui.berichten.empty()) << kop;
+  }
+}
+
+TEST(ProjectLezen, MorePostsThanPostCodesAreRefusedBeforeAnyTableIsBuilt) {
+  for (const bool oud : {false, true}) {
+    std::string inhoud = oud ? "[Morvask datafile]\r\n210\r\n[Waarnemingsposten]\r\n"
+                             : "[Morvask datafile]\r\n\r\n[**Observation posts**]\r\n";
+    for (int i = 0; i < 4001; ++i) inhoud += "001-ki x\r\n";
+    inhoud += "\r\n[**Notes**]\r\n\r\n";
+    ProjectOmgeving o;
+    o.Schrijf("p.mpr", inhoud);
+    EXPECT_FALSE(ProjectLezen(o.ctx, o.map / "p.mpr"));
+    ASSERT_EQ(o.ui.berichten.size(), 1u);
+    EXPECT_EQ(o.ui.berichten[0].tekst,
+              "Bestand \"" + (o.map / "p.mpr") +
+                  "\" bevat 4001 waarnemingsposten; een project kan er ten hoogste 4000 hebben.");
+    EXPECT_TRUE(o.project.Doorrijtijdentabel.empty());
+    EXPECT_TRUE(o.project.Postlijst.empty());
+  }
 }
 
 }  // namespace
