@@ -153,6 +153,7 @@ void OnherkendeKopZoeken(Project& p, const std::vector<std::string_view>& regels
   for (std::size_t i = 0; i < regels.size(); ++i) {
     if (i >= aantekeningen.begin && i < aantekeningen.eind) continue;
     const std::string_view regel = regels[i];
+    if (regel.empty() || regel[0] != '[') continue;  // every header begins so
     bool herkend = false;
     for (std::size_t k = 0; k < koppen.size(); ++k)
       if (IsKop(regel, koppen[k])) {
@@ -201,8 +202,9 @@ bool HuidigFormaatLezen(Context& ctx, const std::vector<std::string_view>& regel
   SectieLezen(regels, posten, [&](std::string_view) { ++aantalPosten; });
   if (!PostenTeTellen(ctx, aantalPosten, bestandsnaam)) return false;
   SectieLezen(regels, posten, [&](std::string_view r) { PostUitRegel(p, r); });
-  SectieLezen(regels, Sectie(regels, KopDoorrijtijden),
-              [&](std::string_view r) { p.Doorrijtijdentabel.emplace_back(r); });
+  const Bereik doorrijtijden = Sectie(regels, KopDoorrijtijden);
+  p.Doorrijtijdentabel.reserve(p.Doorrijtijdentabel.size() + (doorrijtijden.eind - doorrijtijden.begin));
+  SectieLezen(regels, doorrijtijden, [&](std::string_view r) { p.Doorrijtijdentabel.emplace_back(r); });
   // The registrations are most of the file: their list is allocated once.
   const Bereik kentekens = Sectie(regels, KopKentekens);
   p.Registratielijst.reserve(p.Registratielijst.size() + (kentekens.eind - kentekens.begin));

@@ -115,6 +115,9 @@ std::string_view Deel(std::string_view tekst, std::size_t van, std::size_t aanta
 }
 
 bool IsKop(std::string_view regel, std::string_view kop) {
+  // Most lines of a file are no header at all: their first character tells.
+  if (regel.empty() || kop.empty() || KleineLetter(regel[0]) != KleineLetter(kop[0]) || regel.size() < kop.size())
+    return false;
   std::size_t lengte = regel.size();
   while (lengte > 0) {
     const auto c = static_cast<unsigned char>(regel[lengte - 1]);
