@@ -152,7 +152,7 @@ TEST(MatchbestandLezen, SurvivesThousandsOfMutations) {
     const int stappen = 1 + static_cast<int>(rng() % 6);
     for (int s = 0; s < stappen && !t.empty(); ++s) {
       const std::size_t pos = rng() % t.size();
-      switch (rng() % 5) {
+      switch (rng() % 6) {
         case 0:
           t.resize(pos);
           break;  // truncate
@@ -168,6 +168,17 @@ TEST(MatchbestandLezen, SurvivesThousandsOfMutations) {
         case 4:
           t.insert(pos, 1 + rng() % 20, bijzonder[rng() % bijzonder.size()]);
           break;
+        case 5: {  // a header as an editor damages it, at a line start
+          static const std::string koppen[] = {"[**Routes**] ",
+                                               "[**match check**]",
+                                               "[**NON-ROUTES**]\t",
+                                               "[**End**]\x01",
+                                               std::string("[**Rou\0tes**]", 14),
+                                               "[**End"};
+          const std::size_t begin = t.rfind('\n', pos);
+          t.insert(begin == std::string::npos ? 0 : begin + 1, koppen[rng() % 6] + "\r\n");
+          break;
+        }
       }
     }
     keuze.Meerderheid = (n % 2) == 1;
