@@ -166,7 +166,8 @@ std::vector<Opdracht> WijzigOpdrachten() {
   const std::string opslaan =
       " The project is written back as \"Project opslaan\" does (with the backups the settings ask for), or to "
       "--save-as FILE; on success what changed and where the project was written are named on standard error. A "
-      "failure writes nothing.";
+      "failure writes nothing. From reading to writing the project is locked (the lock file .~lock.NAME.mpr# beside "
+      "it); a project that another program holds locked is left as it is, with a message naming the holder.";
   return {
       {"import-csv",
        "import-csv PROJECT CSVFILE [--separator C] [--quote C] [--save-as FILE] [--force]",

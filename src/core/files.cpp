@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <system_error>
@@ -119,7 +120,8 @@ unsigned Standaardrechten() {
   std::ifstream status("/proc/self/status");
   std::string regel;
   while (std::getline(status, regel))
-    if (regel.rfind("Umask:", 0) == 0) return 0666u & ~static_cast<unsigned>(std::stoul(regel.substr(6), nullptr, 8));
+    if (regel.rfind("Umask:", 0) == 0)
+      return 0666u & ~static_cast<unsigned>(std::strtoul(regel.c_str() + 6, nullptr, 8));
   return 0644;
 }
 
