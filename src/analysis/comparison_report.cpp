@@ -1,5 +1,7 @@
 #include "analysis/comparison_report.h"
 
+#include <new>
+
 #include "analysis/comparison_settings_text.h"
 #include "analysis/od_matrix_report.h"
 #include "analysis/travel_time_overview_report.h"
@@ -50,12 +52,22 @@ std::optional<Rapport> VergelijkingsrapportMaken(RapportBuffer& buffer, const Co
                                                  const RVergelijkingsrapportOpties& opties) {
   const Catalogus& cat = ctx.catalogus;
   if (!BestandBestaat(bestandsnaam)) {
-    ToonFout(ctx.ui, cat, cat.Vul("AA00100", {bestandsnaam}));
+    ToonFout(ctx.ui, cat, cat.Vul("AA00100", {PadVoorWeergave(bestandsnaam)}));
     return std::nullopt;
   }
-  const std::optional<RMatchbestand> bestand = MatchbestandLezen(bestandsnaam);
+  std::optional<RMatchbestand> bestand;
+  try {
+    bestand = MatchbestandLezen(bestandsnaam);
+  } catch (const std::bad_alloc&) {
+    ToonFout(ctx.ui, cat, cat.Vul("AB00008", {PadVoorWeergave(bestandsnaam)}));
+    return std::nullopt;
+  }
   if (!bestand) {
-    ToonFout(ctx.ui, cat, cat.Vul("AA00035", {bestandsnaam}));
+    ToonFout(ctx.ui, cat, cat.Vul("AA00035", {PadVoorWeergave(bestandsnaam)}));
+    return std::nullopt;
+  }
+  if (!bestand->Volledig) {
+    ToonFout(ctx.ui, cat, cat.Vul("AB00003", {PadVoorWeergave(bestandsnaam)}));
     return std::nullopt;
   }
   if (!MatchbestandHoortBijProject(*bestand, ctx.project) &&

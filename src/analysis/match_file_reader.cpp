@@ -14,7 +14,7 @@ bool BegintMetSectie(std::string_view regel) { return regel.substr(0, 3) == "[**
 // The index after the first line equal to the header, or the number of lines without one.
 std::size_t NaKop(const std::vector<std::string_view>& regels, std::string_view kop) {
   for (std::size_t i = 0; i < regels.size(); ++i)
-    if (regels[i] == kop) return i + 1;
+    if (IsKop(regels[i], kop)) return i + 1;
   return regels.size();
 }
 
@@ -62,7 +62,7 @@ RMatchbestand MatchbestandUitTekst(std::string tekst) {
 
   // The description field reads every line up to the route section.
   for (std::string_view regel : regels) {
-    if (regel == SectieRoutes) break;
+    if (IsKop(regel, SectieRoutes)) break;
     SleutelWaarde(regel, "FileDescription", m.Omschrijving);
   }
 
@@ -70,10 +70,11 @@ RMatchbestand MatchbestandUitTekst(std::string tekst) {
     if (!regels[i].empty()) AlgemeneRegelLezen(regels[i], m);
 
   m.Routes = SectieLezen(regels, NaKop(regels, SectieRoutes),
-                         [](std::string_view r) { return r == SectieVergelijkingscontrole; });
+                         [](std::string_view r) { return IsKop(r, SectieVergelijkingscontrole); });
   m.Vergelijkingscontrole = SectieLezen(regels, NaKop(regels, SectieVergelijkingscontrole), BegintMetSectie);
   m.NietRoutes =
-      SectieLezen(regels, NaKop(regels, SectieNietRoutes), [](std::string_view r) { return r == SectieEinde; });
+      SectieLezen(regels, NaKop(regels, SectieNietRoutes), [](std::string_view r) { return IsKop(r, SectieEinde); });
+  m.Volledig = std::any_of(regels.begin(), regels.end(), [](std::string_view r) { return IsKop(r, SectieEinde); });
   return m;
 }
 

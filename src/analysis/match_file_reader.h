@@ -3,7 +3,8 @@
 // counts by which the file is checked against the open project, the comparison settings it
 // was made with and the lines of its three sections.
 //
-// The reader never trusts the file: a missing section gives an empty list, a key whose value
+// Section headers are recognised in any letter case and with trailing blanks or control
+// characters. The reader never trusts the file: a missing section gives an empty list, a key whose value
 // is not a whole number reads as 0, a missing key keeps its default (0 / no), and lines are
 // kept as they stand (the reports cut them at fixed positions with bounds checks of their own).
 
@@ -53,6 +54,10 @@ struct RMatchbestand {
   std::vector<std::string_view> NietRoutes;
 
   std::shared_ptr<const std::string> Inhoud;  // the text the views point into
+
+  // The file reaches its last line, "[**End**]": a file that ends before it (a run that was
+  // killed while an older writer wrote it, a copy broken off) is no comparison to report.
+  bool Volledig = false;
 };
 
 // Section and key names of the match file.

@@ -245,8 +245,9 @@ bool MatchUitvoeren(Context& ctx, RMatchInstellingen in, Routezoeker& zoeker) {
   const Catalogus& cat = ctx.catalogus;
   ui.BerekeningAfbreken = false;
 
+  const std::string getoond = PadVoorWeergave(in.Bestandsnaam);
   if (BestandBestaat(in.Bestandsnaam) &&
-      !VraagBevestiging(ui, cat, cat["AA00195"], cat.Vul("AA00032", {in.Bestandsnaam}), "ZB00016", "ZB00017"))
+      !VraagBevestiging(ui, cat, cat["AA00195"], cat.Vul("AA00032", {getoond}), "ZB00016", "ZB00017"))
     return false;
   AantalKaraktersTellen(in);  // the file shows the lowered maxima
   if (!GegevensBruikbaar(ctx, in)) return false;
@@ -254,8 +255,12 @@ bool MatchUitvoeren(Context& ctx, RMatchInstellingen in, Routezoeker& zoeker) {
   const RMatchProjectgegevens gegevens{static_cast<int>(project.Registratielijst.size()),
                                        static_cast<int>(project.Postlijst.size()),
                                        SomDoorrijtijden(project).value_or("0")};
-  if (!MatchbestandSchrijven(in.Bestandsnaam, MatchbestandKopregels(in.Omschrijving, gegevens))) {
-    ToonWaarschuwing(ui, cat, cat.Vul("AA00006", {in.Bestandsnaam}));
+  // The file is created before the run, beside its target, so that a folder that cannot take
+  // it is known before any work is done; the target itself is replaced only by the complete
+  // file. A run that is killed or fails leaves the previous file as it was.
+  AtomischBestand bestand;
+  if (!bestand.Openen(in.Bestandsnaam)) {
+    ToonWaarschuwing(ui, cat, cat.Vul("AA00006", {getoond}));
     return false;
   }
 
@@ -266,12 +271,13 @@ bool MatchUitvoeren(Context& ctx, RMatchInstellingen in, Routezoeker& zoeker) {
   {
     const Registratiesnapshot snapshot(project);
     geschreven =
-        MatchbestandSchrijven(in.Bestandsnaam, MatchbestandRegels(in, gegevens, Matchrun(ctx, in, zoeker).Uitvoeren()));
+        bestand.Schrijven(RegelsSamenvoegen(MatchbestandRegels(in, gegevens, Matchrun(ctx, in, zoeker).Uitvoeren()))) &&
+        bestand.Voltooien();
   }
   ui.VoortgangSluiten();
   ui.BezigCursor(false);
   if (!geschreven) {
-    ToonWaarschuwing(ui, cat, cat.Vul("AA00006", {in.Bestandsnaam}));
+    ToonWaarschuwing(ui, cat, cat.Vul("AA00006", {getoond}));
     return false;
   }
   if (in.Geluidsignaal) ui.Piep();

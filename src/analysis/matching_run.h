@@ -35,10 +35,13 @@ namespace morvask {
 //    offending registration, after its line number as the registration file check gives
 //    it, or the first offending line). On failure nothing is written and an existing match
 //    file stays as it was;
-//  - the file is created with its header and the project counts (AA00006 when it cannot be);
+//  - the file is created as a temporary sibling of the target (AA00006 when it cannot be);
+//    the target is not touched yet;
 //  - the run itself, with the progress window and its cancel button (the cancel flag is
 //    cleared first; the pending messages are let through after every start search);
-//  - the whole file is written, also after an interruption (then MiInterruptByUser=1).
+//  - the whole file is written into the sibling, also after an interruption (then
+//    MiInterruptByUser=1), and renamed over the target only when complete. A run that is
+//    killed or meets a full disk leaves the previous file as it was.
 // The registration list is sorted and shrunk during the run and restored afterwards, order
 // and fields included; the project is not marked changed. The memory clearing follows the
 // program settings' MatchOpschoonWaarde. Returns true when the match file was written.

@@ -28,7 +28,7 @@ std::string GeefApplicationTitle(std::string_view bestandsnaam, std::string_view
 }
 
 std::string TitelBestandsnaam(const Project& project) {
-  return AlleenNaam(project.Projectbestandsnaam) + Projectextensie;
+  return PadVoorWeergave(AlleenNaam(project.Projectbestandsnaam) + Projectextensie);
 }
 
 void TitelBijwerken(const Context& ctx, Schil& schil, std::string_view extraBegin) {
@@ -49,8 +49,9 @@ bool WijzigingenOpslaanVraag(Context& ctx, Schil& schil) {
   if (!ctx.project.Gegevens.ProjectgegevensbestandGewijzigd) return true;
   const Catalogus& cat = ctx.catalogus;
   const ModaalResultaat antwoord = ctx.ui.VraagJaNeeAnnuleren(
-      Programmanaam, cat["AA00193"], cat.Vul("AA00003", {ctx.project.Projectbestandsnaam + Projectextensie}), skJa,
-      cat["ZB00013"], cat["ZB00012"], cat["ZB00011"]);
+      Programmanaam, cat["AA00193"],
+      cat.Vul("AA00003", {PadVoorWeergave(ctx.project.Projectbestandsnaam + Projectextensie)}), skJa, cat["ZB00013"],
+      cat["ZB00012"], cat["ZB00011"]);
   if (antwoord == mrNee) return true;
   if (antwoord != mrJa) return false;
   ProjectOpslaanOpdracht(ctx, schil);

@@ -10,7 +10,7 @@ namespace morvask {
 
 bool ProgrammaInstellen(Context& ctx, const std::string& instellingenbestand, const std::optional<std::string>& taal) {
   RProgrammaInstellingen& in = ctx.instellingen;
-  InstellingenLezen(in, instellingenbestand, ctx.mappen.Tijdelijk, ctx.ui, ctx.catalogus);
+  InstellingenLezen(in, instellingenbestand, ctx.mappen.Reservebestanden, ctx.ui, ctx.catalogus);
   ctx.catalogus.InstellenDynamischeTekstenBasis();
   ctx.vast = VasteTekstenInstellen(IngebouwdeTaal);
 

@@ -257,6 +257,21 @@ const std::vector<CatalogusStandaard>& CatalogusStandaarden() {
       {"AA00193", "Project opslaan?"},
       {"AA00194", "Bestand opslaan?"},
       {"AA00195", "Bestand overschrijven?"},
+      // The program's own texts beyond the inherited catalogue: files that are not what they
+      // claim, the lock of a project, backups and private folders, exhausted memory.
+      {"AB00001", "Bestand \"%s\" is geen %s-project."},
+      {"AB00002",
+       "Project \"%s\" bevat op regel %s een kop die niet herkend wordt: \"%s\". Wat erbij hoort, gaat bij opslaan "
+       "verloren.\r\rToch opslaan?"},
+      {"AB00003",
+       "Vergelijkingsbestand \"%s\" is onvolledig: het eindigt voor \"[**End**]\". Voer de kentekenvergelijking "
+       "opnieuw uit."},
+      {"AB00004", "Project \"%s\" is in gebruik door %s op %s (proces %s). Probeer het later opnieuw."},
+      {"AB00005", "Bestand \"%s\" bevat %s waarnemingsposten; een project kan er ten hoogste %s hebben."},
+      {"AB00006", "Kan geen reservebestand maken in \"%s\". Het project wordt wel opgeslagen."},
+      {"AB00007", "Map \"%s\" wordt niet gebruikt: het is geen map van uzelf, of het is een symbolische koppeling."},
+      {"AB00008", "Onvoldoende geheugen om bestand \"%s\" te lezen."},
+      {"AB00009", "Onvoldoende geheugen: de opdracht is afgebroken."},
   };
   return standaarden;
 }

@@ -9,11 +9,12 @@ namespace morvask {
 inline constexpr char Scheidingsteken = '/';
 
 struct Mappen {
-  std::string Tijdelijk;     // the user's temporary folder, with a trailing separator
-  std::string Programma;     // the folder holding Lng/, Hlp/ and LeesMij.txt, with a trailing separator
-  std::string Windows;       // empty on Linux
-  std::string Systeem;       // empty on Linux
-  std::string Programmapad;  // full path of the program file
+  std::string Tijdelijk;         // the user's temporary folder, with a trailing separator
+  std::string Reservebestanden;  // the default backup folder, with a trailing separator
+  std::string Programma;         // the folder holding Lng/, Hlp/ and LeesMij.txt, with a trailing separator
+  std::string Windows;           // empty on Linux
+  std::string Systeem;           // empty on Linux
+  std::string Programmapad;      // full path of the program file
 };
 
 }  // namespace morvask

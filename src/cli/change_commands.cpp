@@ -15,6 +15,7 @@
 #include "cli/terminal_ui.h"
 #include "core/files.h"
 #include "core/project_file.h"
+#include "core/project_lock.h"
 #include "core/registration_list.h"
 #include "core/text_utils.h"
 #include "registrations/csv_import.h"
@@ -32,13 +33,23 @@ const OptieDefinitie OpslaanAls{"save-as", 0, "FILE",
 const OptieDefinitie Forceren{"force", 0, "", "answers \"Overschrijven\" when the --save-as FILE exists",
                               "the question is refused"};
 
-// Saves the changed project: back to the file it was read from, or under --save-as, with
-// ".mpr" appended unless the name ends in exactly ".mpr", asking before overwriting. The
-// name of the file written, or nothing.
-std::optional<std::string> Opslaan(Omgeving& o, const Argumenten& a) {
+// The file the changed project is written to: --save-as FILE, with ".mpr" appended unless
+// the name ends in exactly ".mpr", or the project file itself (any extension of the argument
+// replaced by ".mpr", as the reader does).
+std::string Opslagbestand(const Argumenten& a) {
   if (const auto als = a.Waarde("save-as")) {
-    std::string naam = Argument(*als);
+    std::string naam = PadArgument(*als);
     if (Extensie(naam) != Projectextensie) naam += Projectextensie;
+    return naam;
+  }
+  return ZonderExtensie(PadArgument(a.posities[0])) + Projectextensie;
+}
+
+// Saves the changed project: back to the file it was read from, or under --save-as, asking
+// before overwriting. The name of the file written, or nothing.
+std::optional<std::string> Opslaan(Omgeving& o, const Argumenten& a) {
+  if (a.Waarde("save-as")) {
+    const std::string naam = Opslagbestand(a);
     if (!ProjectOpslaanMetBevestiging(o.ctx, naam)) return std::nullopt;
     return naam;
   }
@@ -49,26 +60,31 @@ std::optional<std::string> Opslaan(Omgeving& o, const Argumenten& a) {
 
 // Reads PROJECT (the first argument), runs the change and saves; the exit status. The change
 // says what it changed (nothing when it failed), and that is the word on success, with where
-// the project was written and the time taken.
+// the project was written and the time taken. The file to be written is locked from before
+// the reading to after the writing, so that two commands never lose each other's change; a
+// command that finds it locked by another waits a moment, then ends and changes nothing.
 int Wijzigen(const Argumenten& a, const std::function<std::optional<std::string>(Omgeving&)>& wijziging) {
   const auto begin = std::chrono::steady_clock::now();
-  return MetProject(a, Argument(a.posities[0]), a.Heeft("force"), [&](Omgeving& o) {
-    const std::optional<std::string> gewijzigd = wijziging(o);
-    if (!gewijzigd) return kMislukt;
-    const std::optional<std::string> bestand = Opslaan(o, a);
-    if (!bestand) return kMislukt;
-    std::string waar = "project written to " + VoorTerminal(*bestand);
-    // The backup the save made is named here, beside the file written.
-    Samenvatting(a, *gewijzigd + "; " + waar + " in " + Duur(std::chrono::steady_clock::now() - begin));
-    return kKlaar;
-  });
+  Projectslot slot;
+  return MetProject(
+      a, PadArgument(a.posities[0]), a.Heeft("force"),
+      [&](Omgeving& o) {
+        const std::optional<std::string> gewijzigd = wijziging(o);
+        if (!gewijzigd) return kMislukt;
+        const std::optional<std::string> bestand = Opslaan(o, a);
+        if (!bestand) return kMislukt;
+        std::string waar = "project written to " + *bestand;
+        Samenvatting(a, *gewijzigd + "; " + waar + " in " + Duur(std::chrono::steady_clock::now() - begin));
+        return kKlaar;
+      },
+      [&](Omgeving& o) { return ProjectVergrendelen(o.ctx, slot, Opslagbestand(a)); });
 }
 
 // The change of a command that adds registrations: how many it added, or nothing.
 std::optional<std::string> Toegevoegd(Omgeving& o, bool gelukt, std::size_t voor, const std::string& bron) {
   if (!gelukt) return std::nullopt;
   return Aantal(static_cast<long long>(o.project.Registratielijst.size() - voor), "registration") + " imported from " +
-         VoorTerminal(bron);
+         bron;
 }
 
 // One character as a Windows-1252 text, or nothing when the argument is not exactly one
@@ -81,7 +97,7 @@ std::optional<std::string> EenTeken(const std::string& utf8) {
 
 int CsvImport(const Argumenten& a) {
   RCsvImportVelden velden;
-  velden.Bestand = Argument(a.posities[1]);
+  velden.Bestand = PadArgument(a.posities[1]);
   if (const auto s = a.Waarde("separator")) {
     const auto teken = EenTeken(*s);
     if (!teken) return GebruikFout("--separator takes exactly one character");
@@ -99,7 +115,7 @@ int CsvImport(const Argumenten& a) {
 }
 
 int ProjectImport(const Argumenten& a) {
-  const std::string ander = Argument(a.posities[1]);
+  const std::string ander = PadArgument(a.posities[1]);
   return Wijzigen(a, [&](Omgeving& o) {
     AnderProjectImportAankondigen(o.ctx);
     const std::size_t voor = o.project.Registratielijst.size();
@@ -150,7 +166,8 @@ std::vector<Opdracht> WijzigOpdrachten() {
   const std::string opslaan =
       " The project is written back as \"Project opslaan\" does (with the backups the settings ask for), or to "
       "--save-as FILE; on success what changed and where the project was written are named on standard error. A "
-      "failure writes nothing.";
+      "failure writes nothing. From reading to writing the project is locked (the lock file .~lock.NAME.mpr# beside "
+      "it); a project that another program holds locked is left as it is, with a message naming the holder.";
   return {
       {"import-csv",
        "import-csv PROJECT CSVFILE [--separator C] [--quote C] [--save-as FILE] [--force]",

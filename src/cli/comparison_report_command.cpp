@@ -81,10 +81,11 @@ int Vergelijkingsrapport(const Argumenten& a) {
   if (a.Waarde("format") == "data" && opties->Type == Vergelijkingsrapporttype::Overzicht)
     return GebruikFout("--format data is for --type dhb, traveltimes, routes or nonroutes, not for the overview");
 
-  return MetProject(a, Argument(*project), a.Heeft("force"), [&](Omgeving& o) {
+  return MetProject(a, PadArgument(*project), a.Heeft("force"), [&](Omgeving& o) {
     if (!PostenOptieToepassen(o, a)) return kMislukt;
     RapportBuffer buffer;
-    const std::optional<Rapport> rapport = VergelijkingsrapportMaken(buffer, o.ctx, Argument(a.posities[0]), *opties);
+    const std::optional<Rapport> rapport =
+        VergelijkingsrapportMaken(buffer, o.ctx, PadArgument(a.posities[0]), *opties);
     if (!rapport) return kMislukt;
     return RapportUitvoeren(o, a, *rapport);
   });

@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <new>
 
 #include "app/start_up.h"
 #include "base/messages.h"
@@ -25,19 +26,21 @@ std::string Programmapad() {
   char buf[PATH_MAX];
   const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
   if (n <= 0) return {};
-  return Utf8NaarWin1252(std::string_view(buf, static_cast<std::size_t>(n)));
+  return std::string(buf, static_cast<std::size_t>(n));
 }
 
 }  // namespace
 
 std::string Argument(const std::string& utf8) { return Utf8NaarWin1252(utf8); }
 
+std::string PadArgument(const std::string& argument) { return argument; }
+
 Omgeving::Omgeving(bool forceer)
     : ui(forceer), ctx{project, instellingen, catalogus, ui, MappenBepalen(Programmapad())} {}
 
 bool Omgeving::Voorbereiden(const Argumenten& a) {
   const auto eigen = a.Waarde("settings");
-  const std::string bestand = eigen ? Argument(*eigen) : InstellingenBestandPad(ctx.mappen.Programma);
+  const std::string bestand = eigen ? PadArgument(*eigen) : InstellingenBestandPad(ctx.mappen.Programma);
   std::optional<std::string> taal;
   if (const auto t = a.Waarde("language")) taal = Argument(*t);
   return ProgrammaInstellen(ctx, bestand, taal) && ui.fouten == 0;
@@ -49,11 +52,19 @@ bool Omgeving::ProjectOpenen(const std::string& bestandsnaam) {
 }
 
 int MetProject(const Argumenten& a, const std::string& projectbestand, bool forceer,
-               const std::function<int(Omgeving&)>& opdracht) {
+               const std::function<int(Omgeving&)>& opdracht, const std::function<bool(Omgeving&)>& voorbereiding) {
   Omgeving o(forceer);
   if (!o.Voorbereiden(a)) return kMislukt;
-  if (!o.ProjectOpenen(projectbestand)) return kMislukt;
-  return opdracht(o);
+  if (voorbereiding && !voorbereiding(o)) return kMislukt;
+  // Memory exhausted on the way (by a hostile file) ends the command with the program's
+  // message; every file it writes is written whole or not at all, so nothing is half done.
+  try {
+    if (!o.ProjectOpenen(projectbestand)) return kMislukt;
+    return opdracht(o);
+  } catch (const std::bad_alloc&) {
+    ToonFout(o.ui, o.catalogus, o.catalogus["AB00009"]);
+  }
+  return kMislukt;
 }
 
 void RegelsAfdrukken(const std::vector<std::string>& regels) {
@@ -76,9 +87,9 @@ int RegelsUitvoeren(Omgeving& o, const Argumenten& a, const std::vector<std::str
     RegelsAfdrukken(regels);
     return kKlaar;
   }
-  const std::string bestand = Argument(*uitvoer);
+  const std::string bestand = PadArgument(*uitvoer);
   if (RegelsAtomischSchrijven(bestand, regels)) return kKlaar;
-  ToonFout(o.ui, o.catalogus, o.catalogus.Vul("AA00006", {bestand}));
+  ToonFout(o.ui, o.catalogus, o.catalogus.Vul("AA00006", {PadVoorWeergave(bestand)}));
   return kMislukt;
 }
 

@@ -39,11 +39,15 @@ class Omgeving {
 // Runs a command on a project: reads the settings and the language of the options, then the
 // project file, and hands the environment to the command. kMislukt (the message shown) when
 // any of them could not be read. forceer answers every question affirmatively.
+// voorbereiding runs after the settings and before the project is read (a changing command
+// takes the project's lock there); false from it ends the command with kMislukt.
 int MetProject(const Argumenten& a, const std::string& projectbestand, bool forceer,
-               const std::function<int(Omgeving&)>& opdracht);
+               const std::function<int(Omgeving&)>& opdracht, const std::function<bool(Omgeving&)>& voorbereiding = {});
 
 // A command-line argument (UTF-8) as a Windows-1252 text of the library.
 std::string Argument(const std::string& utf8);
+// A command-line argument that names a file: the system's bytes, unchanged.
+std::string PadArgument(const std::string& argument);
 
 // Writes lines of Windows-1252 text to standard output as UTF-8, one line each ended by LF;
 // a CR inside a line ends a line too.

@@ -1,6 +1,8 @@
 // morvask-cli: the survey analyses and reports of Morvask without windows.
 
 #include <cstdio>
+#include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -21,7 +23,7 @@ int Versietekst() { return Afdrukken("morvask-cli " + morvask::VolledigeVersie()
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int Uitvoeren(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) return GebruikFout("no command given");
   const std::string eerste = args[0];
@@ -53,4 +55,17 @@ int main(int argc, char** argv) {
       return GebruikFout("--format data is for intensities, travel-times and report, not for " + opdracht->naam);
   }
   return opdracht->uitvoeren(*a);
+}
+
+int main(int argc, char** argv) {
+  // A failure that no command reported itself still ends with a message and status 1, never
+  // with a signal.
+  try {
+    return Uitvoeren(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::fputs("morvask-cli: not enough memory\n", stderr);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "morvask-cli: %s\n", e.what());
+  }
+  return kMislukt;
 }

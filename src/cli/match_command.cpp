@@ -105,7 +105,7 @@ void MatchSamenvatten(const Argumenten& a, const RMatchInstellingen& in, std::ch
       const std::string gebruikt = std::string(optie) == "from" ? in.Vanaf : in.Tot;
       if (*w != gebruikt) periode += "; --" + std::string(optie) + " " + *w + " read as " + gebruikt;
     }
-  Samenvatting(a, VoorTerminal(in.Bestandsnaam) + " written in " + Duur(duur) + " (" + periode + ")");
+  Samenvatting(a, in.Bestandsnaam + " written in " + Duur(duur) + " (" + periode + ")");
   const std::optional<RMatchbestand> bestand = MatchbestandLezen(in.Bestandsnaam);
   if (!bestand) return;
   const RMatchSamenvatting s = MatchbestandSamenvatten(*bestand);
@@ -137,11 +137,11 @@ int Match(const Argumenten& a) {
                        TijdveldNormaliseren(*tot));
 
   const std::string projectArgument = a.posities[0];
-  return MetProject(a, Argument(projectArgument), a.Heeft("force"), [&](Omgeving& o) {
+  return MetProject(a, PadArgument(projectArgument), a.Heeft("force"), [&](Omgeving& o) {
     // The window as it opens, then the options as the user would set its fields.
     RMatchInstellingen in;
     MatchInstellingenVoorbereiden(in, o.project);
-    if (const auto w = a.Waarde("output")) in.Bestandsnaam = MatchbestandsnaamUitDialoog(Argument(*w));
+    if (const auto w = a.Waarde("output")) in.Bestandsnaam = MatchbestandsnaamUitDialoog(PadArgument(*w));
     if (const auto w = a.Waarde("description")) in.Omschrijving = Argument(*w);
     if (vanaf) VanafBewerkt(in, *vanaf);
     if (tot) TotBewerkt(in, *tot);

@@ -9,7 +9,7 @@ namespace morvask::cli {
 namespace {
 
 int Info(const Argumenten& a) {
-  return MetProject(a, Argument(a.posities[0]), false,
+  return MetProject(a, PadArgument(a.posities[0]), false,
                     [&](Omgeving& o) { return RegelsUitvoeren(o, a, ProjectOverzichtRegels(o.ctx)); });
 }
 

@@ -22,7 +22,7 @@ namespace {
 
 // Reads the settings and the project named first, then makes the report.
 int MetProject(const Argumenten& a, const std::function<int(Omgeving&)>& rapport) {
-  return cli::MetProject(a, Argument(a.posities[0]), false, rapport);
+  return cli::MetProject(a, PadArgument(a.posities[0]), false, rapport);
 }
 
 int Posten(const Argumenten& a) {

@@ -19,9 +19,9 @@ int GegevensUitvoeren(Omgeving& o, const Argumenten& a, const Rapport& rapport) 
   if (!rapport.Gegevens.Aanwezig()) return GebruikFout("--format data is not for this report");
   const std::string csv = Win1252NaarUtf8(GegevensAlsCsv(rapport.Gegevens));
   if (const auto uitvoer = a.Waarde("output")) {
-    const std::string bestand = Argument(*uitvoer);
+    const std::string bestand = PadArgument(*uitvoer);
     if (BestandAtomischSchrijven(bestand, csv)) return kKlaar;
-    ToonFout(o.ui, o.catalogus, o.catalogus.Vul("AA00006", {bestand}));
+    ToonFout(o.ui, o.catalogus, o.catalogus.Vul("AA00006", {PadVoorWeergave(bestand)}));
     return kMislukt;
   }
   std::fwrite(csv.data(), 1, csv.size(), stdout);
@@ -42,7 +42,7 @@ int RapportUitvoeren(Omgeving& o, const Argumenten& a, const Rapport& rapport) {
   const Exportformaat formaat = GeldigExportformaat(rapport, gekozen);
   if (formaat != gekozen) FormaatZonderTabel(a);
   if (const auto uitvoer = a.Waarde("output"))
-    return RapportExporteren(rapport, Argument(*uitvoer), formaat, o.ui, o.catalogus) ? kKlaar : kMislukt;
+    return RapportExporteren(rapport, PadArgument(*uitvoer), formaat, o.ui, o.catalogus) ? kKlaar : kMislukt;
 
   if (formaat == Exportformaat::Tekst) {
     RegelsAfdrukken(rapport.Regels);

@@ -1,12 +1,14 @@
 #include "core/files.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <random>
 #include <system_error>
 
 #include "core/win1252.h"
@@ -15,15 +17,11 @@ namespace morvask {
 
 namespace fs = std::filesystem;
 
-fs::path NaarPad(std::string_view bestandsnaam) {
-  const std::string utf8 = Win1252NaarUtf8(bestandsnaam);
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
+fs::path NaarPad(std::string_view bestandsnaam) { return fs::path(std::string(bestandsnaam)); }
 
-std::string VanPad(const fs::path& pad) {
-  const std::u8string u = pad.u8string();
-  return Utf8NaarWin1252(std::string_view(reinterpret_cast<const char*>(u.data()), u.size()));
-}
+std::string VanPad(const fs::path& pad) { return pad.native(); }
+
+std::string PadVoorWeergave(std::string_view bestandsnaam) { return Utf8NaarWin1252(bestandsnaam); }
 
 bool BestandBestaat(std::string_view bestandsnaam) {
   std::error_code ec;
@@ -96,56 +94,163 @@ std::string RegelsSamenvoegen(const std::vector<std::string>& regels) {
   return uit;
 }
 
-bool BestandAtomischSchrijven(std::string_view bestandsnaam, std::string_view inhoud) {
-  if (bestandsnaam.empty()) return false;
-  const fs::path doel = NaarPad(bestandsnaam);
-  std::error_code ec;
-  const fs::file_status status = fs::status(doel, ec);
-  if (fs::is_directory(status)) return false;
-  const bool bestaat = fs::exists(status);
-  // A file the user made read-only is not replaced behind his back.
-  constexpr fs::perms schrijven = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-  if (bestaat && (status.permissions() & schrijven) == fs::perms::none) return false;
+fs::path TijdelijkeNaamBij(const fs::path& doel) {
+  return doel.parent_path() / ("." + doel.filename().native() + ".morvask-tmp");
+}
 
-  // A temporary file beside the target that no file had yet (O_EXCL), written whole and
-  // forced to disk before it replaces the target, so a crash leaves the old file or the new.
-  fs::path tijdelijk;
-  int fd = -1;
-  std::random_device rd;
-  for (int poging = 0; poging < 100 && fd < 0; ++poging) {
-    tijdelijk = doel;
-    tijdelijk += ".tmp" + std::to_string(rd() % 1000000);
-    fd = ::open(tijdelijk.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return false;
+fs::path KoppelingVolgen(const fs::path& pad) {
+  fs::path p = pad;
+  // As many links as the system itself follows; a loop ends at a link.
+  for (int stap = 0; stap < 40; ++stap) {
+    struct stat st;
+    if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return p;
+    std::error_code ec;
+    const fs::path doel = fs::read_symlink(p, ec);
+    if (ec) return p;
+    p = doel.is_absolute() ? doel : p.parent_path() / doel;
   }
-  if (fd < 0) return false;
-  bool goed = true;
-  for (std::size_t geschreven = 0; goed && geschreven < inhoud.size();) {
-    const ssize_t n = ::write(fd, inhoud.data() + geschreven, inhoud.size() - geschreven);
+  return p;
+}
+
+namespace {
+
+// The permissions a new file gets from open(): 0666 less the umask. Read from the process
+// status, so the process-wide umask is never changed, not even for a moment.
+unsigned Standaardrechten() {
+  std::ifstream status("/proc/self/status");
+  std::string regel;
+  while (std::getline(status, regel))
+    if (regel.rfind("Umask:", 0) == 0)
+      return 0666u & ~static_cast<unsigned>(std::strtoul(regel.c_str() + 6, nullptr, 8));
+  return 0644;
+}
+
+bool ZelfdeBestand(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// True when the name still refers to the open file.
+bool NaamIsVan(const fs::path& naam, int fd) {
+  struct stat a, b;
+  return ::fstat(fd, &a) == 0 && ::lstat(naam.c_str(), &b) == 0 && ZelfdeBestand(a, b);
+}
+
+}  // namespace
+
+AtomischBestand::~AtomischBestand() { Afbreken(); }
+
+void AtomischBestand::Afbreken() {
+  if (fd_ < 0) return;
+  // Removed only while it is still the sibling this writer made and holds.
+  if (NaamIsVan(tijdelijk_, fd_)) ::unlink(tijdelijk_.c_str());
+  ::close(fd_);
+  fd_ = -1;
+  goed_ = false;
+}
+
+bool AtomischBestand::Openen(std::string_view bestandsnaam, RSchrijfwijze wijze) {
+  Afbreken();
+  if (bestandsnaam.empty()) return false;
+  doel_ = NaarPad(bestandsnaam);
+  if (wijze.KoppelingVolgen) doel_ = KoppelingVolgen(doel_);
+  struct stat st;
+  bestond_ = false;
+  if (::lstat(doel_.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return false;
+    // A link that could not be followed to its end (a loop) is not replaced by a file.
+    if (S_ISLNK(st.st_mode) && wijze.KoppelingVolgen) return false;
+    if (!S_ISLNK(st.st_mode)) {
+      // A file the user made read-only is not replaced behind his back.
+      if ((st.st_mode & 0222) == 0) return false;
+      bestond_ = true;
+      rechten_ = st.st_mode & 0777;
+    }
+  } else if (errno != ENOENT) {
+    return false;
+  }
+  if (wijze.Prive)
+    rechten_ = 0600;
+  else if (!bestond_)
+    rechten_ = Standaardrechten();
+
+  // The sibling has a fixed name, so a killed run's leftover is found and reused. Its lock
+  // tells a leftover (nobody holds it) from the sibling of a writer at work this moment; a
+  // symbolic link planted at its name is removed, never followed.
+  tijdelijk_ = TijdelijkeNaamBij(doel_);
+  for (int poging = 0; poging < 10; ++poging) {
+    const int fd = ::open(tijdelijk_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+      if (errno == ELOOP && ::unlink(tijdelijk_.c_str()) == 0) continue;
+      return false;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      ::close(fd);
+      return false;
+    }
+    struct stat eigen;
+    // The writer before may have renamed or removed the sibling after this open.
+    if (!NaamIsVan(tijdelijk_, fd) || ::fstat(fd, &eigen) != 0) {
+      ::close(fd);
+      continue;
+    }
+    // A leftover of another user is not written into.
+    if (!S_ISREG(eigen.st_mode) || eigen.st_uid != ::geteuid()) {
+      ::close(fd);
+      if (::unlink(tijdelijk_.c_str()) == 0) continue;
+      return false;
+    }
+    if (::ftruncate(fd, 0) != 0 || ::fchmod(fd, rechten_) != 0) {
+      ::unlink(tijdelijk_.c_str());
+      ::close(fd);
+      return false;
+    }
+    fd_ = fd;
+    goed_ = true;
+    return true;
+  }
+  return false;
+}
+
+bool AtomischBestand::Schrijven(std::string_view inhoud) {
+  if (fd_ < 0 || !goed_) return false;
+  for (std::size_t geschreven = 0; geschreven < inhoud.size();) {
+    const ssize_t n = ::write(fd_, inhoud.data() + geschreven, inhoud.size() - geschreven);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0)
-      goed = false;
-    else
-      geschreven += static_cast<std::size_t>(n);
-  }
-  if (goed && ::fsync(fd) != 0) goed = false;
-  if (::close(fd) != 0) goed = false;
-  if (!goed) {
-    fs::remove(tijdelijk, ec);
-    return false;
-  }
-  // The replaced file keeps its permissions (a private project stays private).
-  if (bestaat) fs::permissions(tijdelijk, status.permissions() & fs::perms::mask, ec);
-  fs::rename(tijdelijk, doel, ec);
-  if (ec) {
-    fs::remove(tijdelijk, ec);
-    return false;
+    if (n <= 0) {
+      goed_ = false;
+      return false;
+    }
+    geschreven += static_cast<std::size_t>(n);
   }
   return true;
 }
 
-bool RegelsAtomischSchrijven(std::string_view bestandsnaam, const std::vector<std::string>& regels) {
-  return BestandAtomischSchrijven(bestandsnaam, RegelsSamenvoegen(regels));
+bool AtomischBestand::Voltooien() {
+  if (fd_ < 0) return false;
+  // Forced to disk before it replaces the target, so a crash leaves the old file or the new.
+  if (!goed_ || ::fsync(fd_) != 0 || !NaamIsVan(tijdelijk_, fd_) || ::rename(tijdelijk_.c_str(), doel_.c_str()) != 0) {
+    Afbreken();
+    return false;
+  }
+  // The rename itself made durable.
+  const fs::path map = doel_.parent_path().empty() ? fs::path(".") : doel_.parent_path();
+  const int mapFd = ::open(map.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (mapFd >= 0) {
+    ::fsync(mapFd);
+    ::close(mapFd);
+  }
+  ::close(fd_);
+  fd_ = -1;
+  goed_ = false;
+  return true;
+}
+
+bool BestandAtomischSchrijven(std::string_view bestandsnaam, std::string_view inhoud, RSchrijfwijze wijze) {
+  AtomischBestand bestand;
+  return bestand.Openen(bestandsnaam, wijze) && bestand.Schrijven(inhoud) && bestand.Voltooien();
+}
+
+bool RegelsAtomischSchrijven(std::string_view bestandsnaam, const std::vector<std::string>& regels,
+                             RSchrijfwijze wijze) {
+  return BestandAtomischSchrijven(bestandsnaam, RegelsSamenvoegen(regels), wijze);
 }
 
 namespace {

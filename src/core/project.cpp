@@ -83,6 +83,7 @@ void Project::NieuwProject(const Catalogus& cat, std::string_view naamloos, std:
   Registratielijst.clear();
   Aantekeningen.clear();
   Projectbestandsnaam = std::string(naamloos);
+  OnherkendeKop = {};
   RProjectgegevens g;
   g.Projectomschrijving = cat["AA00168"];
   g.ProjectRapporttekst1 = cat["AA00169"];

@@ -2,6 +2,7 @@
 // The one open project: its data record, the observation posts, the travel-time table, the
 // registrations, the notes, its file name and changed state.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,9 @@ inline constexpr int BestandsversieGetal = 320;
 inline constexpr const char* VersieZonderVoertuigtypen = "200";  // legacy files without a type column
 inline constexpr const char* Projectextensie = ".mpr";
 inline constexpr const char* Matchextensie = ".mma";
+// A project holds at most as many posts as there are post codes: a thousand numbers (000 to
+// 999) times the four types.
+inline constexpr std::size_t MaximumAantalPosten = 4000;
 
 // The eight vehicle-type letters, always in this order.
 inline constexpr std::string_view Voertuigtypen = "almzbour";
@@ -67,11 +71,19 @@ struct RRegistratie {
 
 struct Project {
   RProjectgegevens Gegevens;
-  std::vector<RWaarnemingspost> Postlijst;         // ascending by Postcode at all times
-  std::vector<std::string> Doorrijtijdentabel;     // one line per ordered pair of posts
-  std::vector<RRegistratie> Registratielijst;      // in file order
-  std::vector<std::string> Aantekeningen;          // the notes
-  std::string Projectbestandsnaam;                 // full path without extension
+  std::vector<RWaarnemingspost> Postlijst;      // ascending by Postcode at all times
+  std::vector<std::string> Doorrijtijdentabel;  // one line per ordered pair of posts
+  std::vector<RRegistratie> Registratielijst;   // in file order
+  std::vector<std::string> Aantekeningen;       // the notes
+  std::string Projectbestandsnaam;              // full path without extension
+
+  // A line of the file read that began with "[**" outside the notes and was no section the
+  // reader knows (or a section's second header): what belongs to it was not read, and a save
+  // would lose it. Line 0: there was none.
+  struct ROnherkendeKop {
+    std::size_t Regelnummer = 0;
+    std::string Regel;
+  } OnherkendeKop;
 
   // Appends a post (the caller keeps the list sorted) or a registration (flags cleared).
   void PostToevoegen(std::string_view postcode, std::string_view omschrijving);

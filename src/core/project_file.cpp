@@ -2,7 +2,10 @@
 
 #include "core/project_file.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -104,40 +107,63 @@ std::string ProjectTekst(const Project& project) {
   return uit;
 }
 
-void ReservebestandenMaken(Context& ctx, const std::string& bestandsnaam) {
-  if (!ctx.instellingen.ReservebestandMaken) return;
+bool ReservebestandenMaken(Context& ctx, const std::string& bestandsnaam) {
+  if (!ctx.instellingen.ReservebestandMaken) return true;
   BezigeCursor bezig(ctx.ui);
+  // The default folder (an empty setting or the default itself) is the user's private one,
+  // made when missing. A folder of the user's own choice is taken as it is; a link planted
+  // at a slot's name there is replaced, never written through.
   std::string map = ctx.instellingen.Reservebestandendirectory;
+  const bool standaard = map.empty() || MetSlotBackslash(map) == MetSlotBackslash(ctx.mappen.Reservebestanden);
+  if (map.empty()) map = ctx.mappen.Reservebestanden;
   if (map.empty()) map = ctx.mappen.Tijdelijk;
   map = MetSlotBackslash(map);
+  const auto mislukt = [&] {
+    ToonWaarschuwing(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AB00006", {PadVoorWeergave(map)}));
+    return false;
+  };
 
-  auto slot = [&](int n) { return NaarPad(Reservebestandsnaam(map, n)); };
-
-  // Every slot moves up one place; the oldest drops out.
-  if (Bestaat(slot(5))) Verwijderen(slot(5));
-  for (int n = 4; n >= 1; --n) {
-    if (Bestaat(slot(n))) Hernoemen(slot(n), slot(n + 1));
-    if (n >= 2 && Bestaat(slot(n))) Verwijderen(slot(n));
-  }
-
-  // The present file becomes the newest slot: copied into the backup folder under its own
-  // name, then renamed. A file that already lies in the backup folder is copied into the
-  // slot directly; copying it onto itself would fail and leave the slot empty.
+  // Nothing to back up (the first save of a new file): the slots stay as they are.
+  const fs::path bron = KoppelingVolgen(NaarPad(bestandsnaam));
   std::error_code ec;
-  const fs::path bron = NaarPad(bestandsnaam);
-  if (!fs::is_regular_file(bron, ec)) return;
-  const fs::path kopie = NaarPad(map + AlleenNaam(bestandsnaam));
-  if (Bestaat(kopie) && fs::equivalent(bron, kopie, ec)) {
-    if (Bestaat(slot(1))) Verwijderen(slot(1));
-    fs::copy_file(bron, slot(1), fs::copy_options::overwrite_existing, ec);
-    return;
-  }
-  if (!fs::copy_file(bron, kopie, fs::copy_options::overwrite_existing, ec) || ec) return;
-  if (Bestaat(slot(1))) Verwijderen(slot(1));
-  Hernoemen(kopie, slot(1));
+  if (!fs::is_regular_file(bron, ec)) return true;
+  const std::optional<std::string> inhoud = BestandLezen(VanPad(bron));
+  if (!inhoud) return mislukt();
+  if (standaard && PriveMapGereedMaken(map) != PriveMap::Gereed) return mislukt();
+
+  // The same content as the newest backup (a save without changes, or after a save that
+  // failed) pushes nothing out.
+  auto slot = [&](int n) { return Reservebestandsnaam(map, n); };
+  const RSchrijfwijze wijze{.KoppelingVolgen = false, .Prive = true};
+  struct stat st;
+  if (::lstat(NaarPad(slot(1)).c_str(), &st) == 0 && S_ISREG(st.st_mode) && BestandLezen(slot(1)) == inhoud)
+    return true;
+
+  // The copy is made whole beside slot 1 before any slot moves, so a backup that cannot be
+  // made leaves the history as it was.
+  AtomischBestand kopie;
+  if (!kopie.Openen(slot(1), wijze) || !kopie.Schrijven(*inhoud)) return mislukt();
+  if (Bestaat(NaarPad(slot(5)))) Verwijderen(NaarPad(slot(5)));
+  for (int n = 4; n >= 1; --n)
+    if (Bestaat(NaarPad(slot(n)))) Hernoemen(NaarPad(slot(n)), NaarPad(slot(n + 1)));
+  if (!kopie.Voltooien()) return mislukt();
+  return true;
 }
 
 bool ProjectSchrijven(Context& ctx, const std::string& bestandsnaam) {
+  const std::string getoond = PadVoorWeergave(bestandsnaam);
+  // What the reader did not recognise is not in the project: writing would lose it.
+  const Project::ROnherkendeKop& onherkend = ctx.project.OnherkendeKop;
+  if (onherkend.Regelnummer != 0 &&
+      !VraagBevestiging(
+          ctx.ui, ctx.catalogus, ctx.catalogus["AA00193"],
+          ctx.catalogus.Vul("AB00002", {PadVoorWeergave(ctx.project.Projectbestandsnaam + Projectextensie),
+                                        std::to_string(onherkend.Regelnummer), onherkend.Regel}),
+          "ZB00021", "ZB00022")) {
+    ctx.ui.InMenuChecken(mcOpslaan);
+    return false;
+  }
+  // A backup that cannot be made is a warning; the save goes on.
   ReservebestandenMaken(ctx, bestandsnaam);
   bool geschreven = false;
   {
@@ -147,8 +173,9 @@ bool ProjectSchrijven(Context& ctx, const std::string& bestandsnaam) {
   if (geschreven) {
     ctx.project.Projectbestandsnaam = ZonderExtensie(bestandsnaam);
     ctx.project.Gegevens.ProjectgegevensbestandGewijzigd = false;
+    ctx.project.OnherkendeKop = {};
   } else {
-    ToonWaarschuwing(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00006", {bestandsnaam}));
+    ToonWaarschuwing(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00006", {getoond}));
   }
   ctx.ui.InMenuChecken(mcOpslaan);
   return geschreven;
@@ -156,8 +183,8 @@ bool ProjectSchrijven(Context& ctx, const std::string& bestandsnaam) {
 
 bool ProjectOpslaanMetBevestiging(Context& ctx, const std::string& bestandsnaam) {
   if (BestandBestaat(bestandsnaam) &&
-      !VraagBevestiging(ctx.ui, ctx.catalogus, ctx.catalogus["AA00195"], ctx.catalogus.Vul("AA00032", {bestandsnaam}),
-                        "ZB00016", "ZB00017"))
+      !VraagBevestiging(ctx.ui, ctx.catalogus, ctx.catalogus["AA00195"],
+                        ctx.catalogus.Vul("AA00032", {PadVoorWeergave(bestandsnaam)}), "ZB00016", "ZB00017"))
     return false;
   return ProjectSchrijven(ctx, bestandsnaam);
 }

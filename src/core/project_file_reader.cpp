@@ -3,7 +3,10 @@
 // into lines (views into its text, no copies); the sections are found by their index.
 
 #include <array>
+#include <new>
 #include <optional>
+#include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,11 +31,14 @@ constexpr std::string_view KopAantekeningen = "[**Notes**]";
 constexpr std::array<std::string_view, 5> Sectiekoppen = {KopAlgemeen, KopPosten, KopDoorrijtijden, KopKentekens,
                                                           KopAantekeningen};
 
+constexpr std::array<std::string_view, 5> OudeSectiekoppen = {
+    "[Projectgegevens]", "[Waarnemingsposten]", "[Doorrijtijden]", "[Kentekens]", "[Opmerkingen van gebruiker]"};
+
 bool BegintMetKop(std::string_view regel) { return regel.substr(0, 3) == "[**"; }
 
 bool IsSectiekop(std::string_view regel) {
   for (std::string_view kop : Sectiekoppen)
-    if (regel == kop) return true;
+    if (IsKop(regel, kop)) return true;
   return false;
 }
 
@@ -55,7 +61,7 @@ void RegistratieZonderTypeUitRegel(Project& p, std::string_view regel) {
 bool AlgemeneVariabelenLezen(Context& ctx, const std::vector<std::string_view>& regels, int& versie) {
   RProjectgegevens& g = ctx.project.Gegevens;
   std::size_t i = 2;
-  while (i < regels.size() && regels[i] != KopAlgemeen) ++i;
+  while (i < regels.size() && !IsKop(regels[i], KopAlgemeen)) ++i;
   for (++i; i < regels.size(); ++i) {
     const std::string_view regel = regels[i];
     if (BegintMetKop(regel)) break;
@@ -94,7 +100,7 @@ bool AlgemeneVariabelenLezen(Context& ctx, const std::vector<std::string_view>& 
 // The index of the first line that equals the header, or the number of lines.
 std::size_t KopZoeken(const std::vector<std::string_view>& regels, std::string_view kop) {
   for (std::size_t i = 0; i < regels.size(); ++i)
-    if (regels[i] == kop) return i;
+    if (IsKop(regels[i], kop)) return i;
   return regels.size();
 }
 
@@ -130,10 +136,55 @@ void SectieLezen(const std::vector<std::string_view>& regels, const Bereik& b, D
 // The notes end only at a section header, so a note may begin with "[**". When a header
 // ends them (the notes are not the last section), their closing empty line belongs to the
 // layout, not to the notes.
-void AantekeningenLezen(Project& p, const std::vector<std::string_view>& regels) {
-  Bereik b = SectieBereik(regels, KopZoeken(regels, KopAantekeningen), IsSectiekop);
+Bereik AantekeningenLezen(Project& p, const std::vector<std::string_view>& regels) {
+  const Bereik sectie = SectieBereik(regels, KopZoeken(regels, KopAantekeningen), IsSectiekop);
+  Bereik b = sectie;
   if (b.eind + 1 < regels.size() && b.eind > b.begin && regels[b.eind - 1].empty()) --b.eind;
   for (std::size_t i = b.begin; i < b.eind; ++i) p.Aantekeningen.emplace_back(regels[i]);
+  return sectie;
+}
+
+// The first line that begins with "[**" outside the notes and is no header this reader takes,
+// or a header that stands a second time (only its first section is read): what belongs to it
+// would be lost when the project is written back.
+void OnherkendeKopZoeken(Project& p, const std::vector<std::string_view>& regels, const Bereik& aantekeningen,
+                         std::span<const std::string_view> koppen) {
+  std::vector<bool> gezien(koppen.size(), false);
+  for (std::size_t i = 0; i < regels.size(); ++i) {
+    if (i >= aantekeningen.begin && i < aantekeningen.eind) continue;
+    const std::string_view regel = regels[i];
+    if (regel.empty() || regel[0] != '[') continue;  // every header begins so
+    bool herkend = false;
+    for (std::size_t k = 0; k < koppen.size(); ++k)
+      if (IsKop(regel, koppen[k])) {
+        herkend = !gezien[k];
+        gezien[k] = true;
+      }
+    if (!herkend && (BegintMetKop(regel) || IsSectiekop(regel))) {
+      p.OnherkendeKop = {i + 1, std::string(regel)};
+      return;
+    }
+  }
+}
+
+// True when the file holds a header of either format; a file without one is no project.
+bool HeeftSectiekop(const std::vector<std::string_view>& regels) {
+  for (std::string_view regel : regels) {
+    if (IsSectiekop(regel)) return true;
+    for (std::string_view kop : OudeSectiekoppen)
+      if (IsKop(regel, kop)) return true;
+  }
+  return false;
+}
+
+// A project with more posts than there are post codes is refused before any table is built
+// (the travel-time table has a line for every pair).
+bool PostenTeTellen(Context& ctx, std::size_t aantal, const std::string& bestandsnaam) {
+  if (aantal <= MaximumAantalPosten) return true;
+  ToonFout(ctx.ui, ctx.catalogus,
+           ctx.catalogus.Vul("AB00005", {PadVoorWeergave(bestandsnaam), std::to_string(aantal),
+                                         std::to_string(MaximumAantalPosten)}));
+  return false;
 }
 
 bool HuidigFormaatLezen(Context& ctx, const std::vector<std::string_view>& regels, const std::string& bestandsnaam) {
@@ -146,14 +197,19 @@ bool HuidigFormaatLezen(Context& ctx, const std::vector<std::string_view>& regel
   if (BestandsversieGetal < versie)
     ToonWaarschuwing(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00178", {Programmanaam, Programmanaam}));
 
-  SectieLezen(regels, Sectie(regels, KopPosten), [&](std::string_view r) { PostUitRegel(p, r); });
-  SectieLezen(regels, Sectie(regels, KopDoorrijtijden),
-              [&](std::string_view r) { p.Doorrijtijdentabel.emplace_back(r); });
+  const Bereik posten = Sectie(regels, KopPosten);
+  std::size_t aantalPosten = 0;
+  SectieLezen(regels, posten, [&](std::string_view) { ++aantalPosten; });
+  if (!PostenTeTellen(ctx, aantalPosten, bestandsnaam)) return false;
+  SectieLezen(regels, posten, [&](std::string_view r) { PostUitRegel(p, r); });
+  const Bereik doorrijtijden = Sectie(regels, KopDoorrijtijden);
+  p.Doorrijtijdentabel.reserve(p.Doorrijtijdentabel.size() + (doorrijtijden.eind - doorrijtijden.begin));
+  SectieLezen(regels, doorrijtijden, [&](std::string_view r) { p.Doorrijtijdentabel.emplace_back(r); });
   // The registrations are most of the file: their list is allocated once.
   const Bereik kentekens = Sectie(regels, KopKentekens);
   p.Registratielijst.reserve(p.Registratielijst.size() + (kentekens.eind - kentekens.begin));
   SectieLezen(regels, kentekens, [&](std::string_view r) { RegistratieUitRegel(p, r); });
-  AantekeningenLezen(p, regels);
+  OnherkendeKopZoeken(p, regels, AantekeningenLezen(p, regels), Sectiekoppen);
 
   bezig.Klaar();
   DoorrijtijdentabelBijwerken(p);
@@ -165,7 +221,7 @@ bool HuidigFormaatLezen(Context& ctx, const std::vector<std::string_view>& regel
 // previous one ended. The line that ends a section is left for the next search, so a
 // section followed directly by the next header is not lost; a missing header leaves the
 // place where the search began.
-void OudFormaatLezen(Context& ctx, const std::vector<std::string_view>& regels, const std::string& bestandsnaam) {
+bool OudFormaatLezen(Context& ctx, const std::vector<std::string_view>& regels, const std::string& bestandsnaam) {
   Project& p = ctx.project;
   BezigeCursor bezig(ctx.ui);
   const std::size_t n = regels.size();
@@ -173,19 +229,24 @@ void OudFormaatLezen(Context& ctx, const std::vector<std::string_view>& regels, 
   std::size_t i = n < 2 ? n : 2;
   auto zoek = [&](std::string_view kop) {
     for (std::size_t j = i; j < n; ++j)
-      if (regels[j] == kop) {
+      if (IsKop(regels[j], kop)) {
         i = j + 1;
         return true;
       }
     return false;
   };
   auto lees = [&](std::string_view volgendeKop, auto doe) {
-    for (; i < n && !regels[i].empty() && regels[i] != volgendeKop; ++i) doe(regels[i]);
+    for (; i < n && !regels[i].empty() && !IsKop(regels[i], volgendeKop); ++i) doe(regels[i]);
   };
 
   p.Projectbestandsnaam = ZonderExtensie(bestandsnaam);
   if (zoek("[Projectgegevens]") && i < n) p.Gegevens.Projectomschrijving = regels[i++];
-  if (zoek("[Waarnemingsposten]")) lees("[Doorrijtijden]", [&](std::string_view r) { PostUitRegel(p, r); });
+  if (zoek("[Waarnemingsposten]")) {
+    std::size_t aantal = 0;
+    for (std::size_t j = i; j < n && !regels[j].empty() && !IsKop(regels[j], "[Doorrijtijden]"); ++j) ++aantal;
+    if (!PostenTeTellen(ctx, aantal, bestandsnaam)) return false;
+    lees("[Doorrijtijden]", [&](std::string_view r) { PostUitRegel(p, r); });
+  }
   if (zoek("[Doorrijtijden]")) lees("[Kentekens]", [&](std::string_view r) { p.Doorrijtijdentabel.emplace_back(r); });
   if (zoek("[Kentekens]"))
     lees("[Opmerkingen van gebruiker]", [&](std::string_view r) {
@@ -194,11 +255,18 @@ void OudFormaatLezen(Context& ctx, const std::vector<std::string_view>& regels, 
       else
         RegistratieUitRegel(p, r);
     });
-  if (zoek("[Opmerkingen van gebruiker]"))
+  Bereik aantekeningen{n, n};
+  if (zoek("[Opmerkingen van gebruiker]")) {
+    aantekeningen = {i, n};
     for (; i < n; ++i) p.Aantekeningen.emplace_back(regels[i]);
+  }
+  // The legacy format knows no "[**" headers: a file that holds them (a current file whose
+  // second line is not empty) is not written back without the user's word.
+  OnherkendeKopZoeken(p, regels, aantekeningen, {});
 
   bezig.Klaar();
   DoorrijtijdentabelBijwerken(p);
+  return true;
 }
 
 // The file's text and its lines as views into it, or nothing after the warning that it cannot
@@ -212,33 +280,52 @@ bool RegelsLezen(Context& ctx, const std::string& bestandsnaam, Bestandsregels& 
   const std::string naam = ZonderExtensie(bestandsnaam) + Projectextensie;
   std::optional<std::string> inhoud = BestandLezen(naam);
   if (!inhoud) {
-    ToonWaarschuwing(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00035", {naam}));
+    ToonWaarschuwing(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00035", {PadVoorWeergave(naam)}));
     return false;
   }
   bestand.inhoud = std::move(*inhoud);
   bestand.regels = RegelsDelen(bestand.inhoud);
+  if (!HeeftSectiekop(bestand.regels)) {
+    ToonFout(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AB00001", {PadVoorWeergave(naam), Programmanaam}));
+    return false;
+  }
   return true;
+}
+
+// Reads the file with the reader; a failure on the way (memory exhausted by a hostile file)
+// becomes the program's error message and a false result, never an abort.
+template <typename Lezer>
+bool Veilig(Context& ctx, const std::string& bestandsnaam, Lezer lezer) {
+  const std::string naam = PadVoorWeergave(ZonderExtensie(bestandsnaam) + Projectextensie);
+  try {
+    return lezer();
+  } catch (const std::bad_alloc&) {
+    ToonFout(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AB00008", {naam}));
+  } catch (const std::length_error&) {
+    ToonFout(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AB00008", {naam}));
+  }
+  return false;
 }
 
 }  // namespace
 
 bool ProjectLezen(Context& ctx, const std::string& bestandsnaam) {
-  Bestandsregels bestand;
-  if (!RegelsLezen(ctx, bestandsnaam, bestand)) return false;
-  const std::vector<std::string_view>& regels = bestand.regels;
-  // Line 1 is not looked at; a second line that is not empty marks the legacy format.
-  if (regels.size() > 1 && !regels[1].empty()) {
-    OudFormaatLezen(ctx, regels, bestandsnaam);
-    return true;
-  }
-  return HuidigFormaatLezen(ctx, regels, bestandsnaam);
+  return Veilig(ctx, bestandsnaam, [&] {
+    Bestandsregels bestand;
+    if (!RegelsLezen(ctx, bestandsnaam, bestand)) return false;
+    const std::vector<std::string_view>& regels = bestand.regels;
+    // Line 1 is not looked at; a second line that is not empty marks the legacy format.
+    if (regels.size() > 1 && !regels[1].empty()) return OudFormaatLezen(ctx, regels, bestandsnaam);
+    return HuidigFormaatLezen(ctx, regels, bestandsnaam);
+  });
 }
 
 bool OudProjectLezen(Context& ctx, const std::string& bestandsnaam) {
-  Bestandsregels bestand;
-  if (!RegelsLezen(ctx, bestandsnaam, bestand)) return false;
-  OudFormaatLezen(ctx, bestand.regels, bestandsnaam);
-  return true;
+  return Veilig(ctx, bestandsnaam, [&] {
+    Bestandsregels bestand;
+    if (!RegelsLezen(ctx, bestandsnaam, bestand)) return false;
+    return OudFormaatLezen(ctx, bestand.regels, bestandsnaam);
+  });
 }
 
 }  // namespace morvask

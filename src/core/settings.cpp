@@ -2,9 +2,9 @@
 
 namespace morvask {
 
-RProgrammaInstellingen StandaardInstellingen(const std::string& tijdelijkeMap) {
+RProgrammaInstellingen StandaardInstellingen(const std::string& reservemap) {
   RProgrammaInstellingen s;
-  s.Reservebestandendirectory = tijdelijkeMap;
+  s.Reservebestandendirectory = reservemap;
   return s;
 }
 

@@ -20,7 +20,7 @@ struct RProgrammaInstellingen {
   bool RapportAutomMaximaliseren = true;
   bool RapportOmschrijvingWaarnemingsposten = false;
   bool ScreensaverUitschakelenTijdensMorvask = false;  // kept; has no effect on Linux
-  std::string Reservebestandendirectory;               // empty = the temporary folder
+  std::string Reservebestandendirectory;               // empty = the default backup folder
   bool ReservebestandMaken = true;
   std::int32_t MatchOpschoonWaarde = 2000;
 
@@ -36,7 +36,7 @@ struct RProgrammaInstellingen {
   std::string RapportLijnEenheid() const { return std::string(7, EenHorzTeken.empty() ? ' ' : EenHorzTeken[0]); }
 };
 
-// The defaults, with the backup folder set to the given temporary folder.
-RProgrammaInstellingen StandaardInstellingen(const std::string& tijdelijkeMap);
+// The defaults, with the backup folder set to the given folder (the default backup folder).
+RProgrammaInstellingen StandaardInstellingen(const std::string& reservemap);
 
 }  // namespace morvask

@@ -117,9 +117,9 @@ bool InstellingenOntleden(RProgrammaInstellingen& s, std::string_view inhoud, Ge
   return true;
 }
 
-bool InstellingenLezen(RProgrammaInstellingen& s, const std::string& bestandsnaam, const std::string& tijdelijkeMap,
+bool InstellingenLezen(RProgrammaInstellingen& s, const std::string& bestandsnaam, const std::string& reservemap,
                        Gebruikersinterface& ui, const Catalogus& cat) {
-  s = StandaardInstellingen(tijdelijkeMap);
+  s = StandaardInstellingen(reservemap);
   if (!BestandBestaat(bestandsnaam)) return false;
   const auto inhoud = BestandLezen(bestandsnaam);
   if (!inhoud) return false;
@@ -164,7 +164,7 @@ bool InstellingenSchrijven(RProgrammaInstellingen& s, const std::string& bestand
   const auto map = NaarPad(bestandsnaam).parent_path();
   if (!map.empty()) std::filesystem::create_directories(map, ec);
   if (!RegelsAtomischSchrijven(bestandsnaam, InstellingenRegels(s))) {
-    ToonFout(ui, cat, cat.Vul("AA00167", {bestandsnaam}));
+    ToonFout(ui, cat, cat.Vul("AA00167", {PadVoorWeergave(bestandsnaam)}));
     return false;
   }
   return true;

@@ -18,12 +18,12 @@ class Gebruikersinterface;
 // "Morvask/Morvask.ini".
 std::string InstellingenBestandPad(const std::string& programmaMap);
 
-// Sets every default (backup folder = the temporary folder), then reads the settings file
+// Sets every default (backup folder = the given one), then reads the settings file
 // when it exists. A missing or unreadable file is silent. A value that is not a whole number
 // for a numeric key ends the reading with the general error message; what was read before
 // it stays. True when the file was read to its end.
 bool InstellingenLezen(RProgrammaInstellingen& instellingen, const std::string& bestandsnaam,
-                       const std::string& tijdelijkeMap, Gebruikersinterface& ui, const Catalogus& cat);
+                       const std::string& reservemap, Gebruikersinterface& ui, const Catalogus& cat);
 
 // The reading of a settings file's content over settings already set (no defaults): the
 // general variables first, then the form positions.

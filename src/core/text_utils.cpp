@@ -114,4 +114,17 @@ std::string_view Deel(std::string_view tekst, std::size_t van, std::size_t aanta
   return tekst.substr(van - 1, aantal);
 }
 
+bool IsKop(std::string_view regel, std::string_view kop) {
+  // Most lines of a file are no header at all: their first character tells.
+  if (regel.empty() || kop.empty() || KleineLetter(regel[0]) != KleineLetter(kop[0]) || regel.size() < kop.size())
+    return false;
+  std::size_t lengte = regel.size();
+  while (lengte > 0) {
+    const auto c = static_cast<unsigned char>(regel[lengte - 1]);
+    if (c > 0x20 && c != 0x7F && c != 0xA0) break;
+    --lengte;
+  }
+  return GelijkZonderHoofdletters(regel.substr(0, lengte), kop);
+}
+
 }  // namespace morvask

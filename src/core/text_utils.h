@@ -33,6 +33,11 @@ bool BegintMetZonderHoofdletters(std::string_view tekst, std::string_view begin)
 // Leading and trailing spaces and control characters removed (bytes <= 0x20).
 std::string Bijsnijden(std::string_view tekst);
 
+// True when the line is the section header of a file: equal to it in any letter case once
+// trailing blanks and control characters (bytes <= 0x20, DEL, the no-break space) are removed,
+// as an editor may leave them.
+bool IsKop(std::string_view regel, std::string_view kop);
+
 // True when the whole text is a valid signed decimal integer that fits 32 bits
 // (an optional sign followed by at least one digit, nothing else).
 bool IsGeheelGetal(std::string_view tekst);

@@ -81,34 +81,85 @@ void PostlijstSorteren(Project& project) {
   project.Postlijst = std::move(nieuw);
 }
 
+namespace {
+
+// True when a field of a table line is already as DoorrijtijdRegel writes it: its text
+// left-aligned and padded with spaces.
+bool VeldUitgelijnd(std::string_view veld) {
+  const std::string tekst = Bijsnijden(veld);
+  if (veld.substr(0, tekst.size()) != tekst) return false;
+  for (char c : veld.substr(tekst.size()))
+    if (c != ' ') return false;
+  return true;
+}
+
+// True when the line is the pair's line exactly as the rebuild would write it.
+bool RegelAlsGeschreven(std::string_view regel) {
+  return regel.size() == 23 && regel[6] == ' ' && regel[13] == ' ' && regel[18] == ' ' &&
+         VeldUitgelijnd(regel.substr(14, 4)) && VeldUitgelijnd(regel.substr(19, 4));
+}
+
+}  // namespace
+
 void DoorrijtijdentabelBijwerken(Project& project) {
   PostlijstSorteren(project);
-
-  std::unordered_map<std::string, Waarden> oud;
-  oud.reserve(project.Doorrijtijdentabel.size());
-  for (const std::string& regel : project.Doorrijtijdentabel) {
-    Waarden w;
-    w.maximum = Bijsnijden(Deel(regel, 15, 4));
-    w.minimum = regel.size() < 20 ? std::string("0") : Bijsnijden(Deel(regel, 20, 4));
-    // emplace keeps the first line of a pair.
-    oud.emplace(PaarSleutel(Deel(regel, 1, 6), Deel(regel, 8, 6)), std::move(w));
-  }
+  std::vector<std::string>& oudeTabel = project.Doorrijtijdentabel;
 
   std::vector<const RWaarnemingspost*> bestemmingen;
-  for (const RWaarnemingspost& p : project.Postlijst)
+  std::size_t herkomsten = 0;
+  for (const RWaarnemingspost& p : project.Postlijst) {
     if (IsBestemmingspost(p.Postcode.view())) bestemmingen.push_back(&p);
+    if (IsHerkomstpost(p.Postcode.view())) ++herkomsten;
+  }
+
+  // The table as read from a file that the program wrote holds the pairs in the very order of
+  // the rebuild: its lines are taken over as they stand, one after the other, without a
+  // lookup. From the first line out of that order on, the rest of the old table is looked up
+  // by pair (the first line of a pair counts; the lines taken before belong to pairs that are
+  // done).
+  std::unordered_map<std::string, Waarden> oud;
+  bool opVolgorde = true;
+  std::size_t volgende = 0;
+  const auto opzoeken = [&](const std::string& van, const std::string& naar) -> const Waarden* {
+    if (opVolgorde) {
+      opVolgorde = false;
+      oud.reserve(oudeTabel.size() - volgende);
+      for (std::size_t i = volgende; i < oudeTabel.size(); ++i) {
+        const std::string& regel = oudeTabel[i];
+        Waarden w;
+        w.maximum = Bijsnijden(Deel(regel, 15, 4));
+        w.minimum = regel.size() < 20 ? std::string("0") : Bijsnijden(Deel(regel, 20, 4));
+        // emplace keeps the first line of a pair.
+        oud.emplace(PaarSleutel(Deel(regel, 1, 6), Deel(regel, 8, 6)), std::move(w));
+      }
+    }
+    const auto gevonden = oud.find(PaarSleutel(van, naar));
+    return gevonden == oud.end() ? nullptr : &gevonden->second;
+  };
 
   const std::string standaardMaximum = std::to_string(project.Gegevens.Waarnemingsinterval);
   std::vector<std::string> nieuw;
+  nieuw.reserve(herkomsten * bestemmingen.size());
   for (const RWaarnemingspost& van : project.Postlijst) {
     if (!IsHerkomstpost(van.Postcode.view())) continue;
     const std::string vanZes = PostcodeVeld(van.Postcode.view());
     for (const RWaarnemingspost* naar : bestemmingen) {
       if (naar->Postcode == van.Postcode) continue;
       const std::string naarZes = PostcodeVeld(naar->Postcode.view());
-      const auto gevonden = oud.find(PaarSleutel(vanZes, naarZes));
-      if (gevonden != oud.end())
-        nieuw.push_back(DoorrijtijdRegel(vanZes, naarZes, gevonden->second.maximum, gevonden->second.minimum));
+      if (opVolgorde && volgende < oudeTabel.size()) {
+        std::string& regel = oudeTabel[volgende];
+        if (Deel(regel, 1, 6) == vanZes && Deel(regel, 8, 6) == naarZes) {
+          ++volgende;
+          if (RegelAlsGeschreven(regel))
+            nieuw.push_back(std::move(regel));
+          else
+            nieuw.push_back(DoorrijtijdRegel(vanZes, naarZes, Bijsnijden(Deel(regel, 15, 4)),
+                                             regel.size() < 20 ? std::string("0") : Bijsnijden(Deel(regel, 20, 4))));
+          continue;
+        }
+      }
+      if (const Waarden* w = opzoeken(vanZes, naarZes))
+        nieuw.push_back(DoorrijtijdRegel(vanZes, naarZes, w->maximum, w->minimum));
       else
         nieuw.push_back(DoorrijtijdRegel(vanZes, naarZes, standaardMaximum, "0"));
     }

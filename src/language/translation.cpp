@@ -255,7 +255,7 @@ bool SchrijfTaalsjabloon(const std::vector<RScherm>& schermen, const std::string
   std::string tekst = RegelsSamenvoegen(alle);
   if (codering != TaalbestandCodering::Win1252) tekst = "\xEF\xBB\xBF" + Win1252NaarUtf8(tekst);
   if (!BestandAtomischSchrijven(bestandsnaam, tekst)) {
-    ToonFout(ui, cat, cat.Vul("AA00006", {bestandsnaam}));
+    ToonFout(ui, cat, cat.Vul("AA00006", {PadVoorWeergave(bestandsnaam)}));
     return false;
   }
   return true;

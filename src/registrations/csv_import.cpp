@@ -89,7 +89,7 @@ bool CsvImporteren(Context& ctx, const RCsvImportVelden& velden) {
   if (velden.Bestand.empty()) return false;
   const std::optional<std::string> tekst = CsvTekstLezen(velden.Bestand);
   if (!tekst) {
-    ToonFout(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00035", {velden.Bestand}));
+    ToonFout(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00035", {PadVoorWeergave(velden.Bestand)}));
     return false;
   }
 

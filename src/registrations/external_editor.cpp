@@ -24,7 +24,7 @@ RBewerkenKeuze KentekensBewerken(const Context& ctx, RBewerkenKeuze keuze) {
 }
 
 std::string BewerkenUitleg(const Context& ctx) {
-  return ctx.catalogus.Vul("AA00089", {TijdelijkRegistratiebestand(ctx.mappen)});
+  return ctx.catalogus.Vul("AA00089", {PadVoorWeergave(TijdelijkRegistratiebestand(ctx.mappen))});
 }
 
 std::optional<int> ProgrammaStarten(std::string_view programma, std::string_view bestand) {
@@ -58,12 +58,12 @@ bool ExternBewerken(Context& ctx, std::string_view editor, std::vector<int>& lop
   BeeindigdeEditorsOpruimen(lopendeEditors);
 
   if (!BestandBestaat(bestand)) {
-    ToonFout(ctx.ui, cat, cat.Vul("AA00094", {bestand}));
+    ToonFout(ctx.ui, cat, cat.Vul("AA00094", {PadVoorWeergave(bestand)}));
     return false;
   }
   const std::optional<std::string> inhoud = BestandLezen(bestand);
   if (!inhoud) {
-    ToonWaarschuwing(ctx.ui, cat, cat.Vul("AA00093", {bestand}));
+    ToonWaarschuwing(ctx.ui, cat, cat.Vul("AA00093", {PadVoorWeergave(bestand)}));
     return false;
   }
   BezigeCursor bezig(ctx.ui);

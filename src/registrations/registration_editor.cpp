@@ -7,6 +7,7 @@
 
 #include "base/messages.h"
 #include "core/files.h"
+#include "core/folders.h"
 #include "core/registration_list.h"
 #include "core/text_utils.h"
 #include "core/win1252.h"
@@ -54,13 +55,17 @@ bool KentekensNaarTempbestandSchrijvenOmTeGaanBewerken(Context& ctx) {
   const std::string bestand = TijdelijkRegistratiebestand(ctx.mappen);
   std::vector<std::string> regels;
   RegistratiesNaarTekst(ctx.project, regels);
-  if (!BestandAtomischSchrijven(bestand, Win1252NaarUtf8(RegelsSamenvoegen(regels)))) {
-    ToonFout(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00090", {ctx.mappen.Tijdelijk}));
+  // The registrations are a survey's plates: the file is the user's alone (0600), in the
+  // user's own temporary folder.
+  if (PriveMapGereedMaken(ctx.mappen.Tijdelijk) == PriveMap::Geweigerd) {
+    ToonFout(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AB00007", {PadVoorWeergave(ctx.mappen.Tijdelijk)}));
     return false;
   }
-  // The registrations are a survey's plates: not for the other users of a shared folder.
-  std::error_code ec;
-  fs::permissions(NaarPad(bestand), fs::perms::owner_read | fs::perms::owner_write, ec);
+  if (!BestandAtomischSchrijven(bestand, Win1252NaarUtf8(RegelsSamenvoegen(regels)),
+                                {.KoppelingVolgen = false, .Prive = true})) {
+    ToonFout(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00090", {PadVoorWeergave(ctx.mappen.Tijdelijk)}));
+    return false;
+  }
   return true;
 }
 
@@ -79,7 +84,7 @@ bool BestandLaden(Context& ctx, REditortekst& editor) {
     editor.Regels = RegistratietekstDecoderen(*inhoud);
     BestandVerwijderen(bestand);
   } else {
-    ToonFout(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00043", {bestand}));
+    ToonFout(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AA00043", {PadVoorWeergave(bestand)}));
     RegistratiesNaarTekst(ctx.project, editor.Regels);
   }
   editor.Gewijzigd = false;

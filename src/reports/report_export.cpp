@@ -48,7 +48,7 @@ bool RapportExporteren(const Rapport& rapport, std::string_view bestandsnaam, Ex
   const std::string inhoud =
       GeldigExportformaat(rapport, formaat) == Exportformaat::Csv ? RapportAlsCsv(rapport) : RapportAlsTekst(rapport);
   if (BestandAtomischSchrijven(bestandsnaam, inhoud)) return true;
-  ToonFout(ui, catalogus, catalogus.Vul("AA00006", {bestandsnaam}));
+  ToonFout(ui, catalogus, catalogus.Vul("AA00006", {PadVoorWeergave(bestandsnaam)}));
   return false;
 }
 
@@ -57,7 +57,8 @@ bool RapportExporterenNaarGekozenBestand(const Rapport& rapport, std::string_vie
   const Exportformaat geldig = GeldigExportformaat(rapport, formaat);
   const std::string naam = ExportnaamMetExtensie(gekozenNaam, geldig);
   if (BestandBestaat(naam) &&
-      !VraagBevestiging(ui, catalogus, catalogus["AA00195"], catalogus.Vul("AA00032", {naam}), "ZB00016", "ZB00017"))
+      !VraagBevestiging(ui, catalogus, catalogus["AA00195"], catalogus.Vul("AA00032", {PadVoorWeergave(naam)}),
+                        "ZB00016", "ZB00017"))
     return false;
   return RapportExporteren(rapport, naam, geldig, ui, catalogus);
 }

@@ -84,7 +84,10 @@ TEST(MatchbestandLezen, DamagedFilesGiveDefaultsAndEmptySections) {
       {"no end header: non-routes run to the end", "[**Non-routes**]\r\n001-ki 0800 a AB\r\n", 0, 0, false, 0, 0, 1},
       {"match check ends at any section header", "[**Match check**]\r\nx\r\n[**Whatever**]\r\ny\r\n", 0, 0, false, 0, 1,
        0},
-      {"headers must stand alone on their line", "[**Routes**] \r\nx\r\n", 0, 0, false, 0, 0, 0},
+      {"headers must stand alone on their line", "x [**Routes**]\r\nx\r\n", 0, 0, false, 0, 0, 0},
+      {"headers in any case, with trailing blanks and control characters",
+       "[**routes**] \t\r\nx\r\n[**MATCH CHECK**]\x01\r\ny\r\n[**Non-Routes**]\xA0\r\nz\r\n[**end**] \r\n", 0, 0, false,
+       1, 1, 1},
   };
   for (const Geval& g : gevallen) {
     const RMatchbestand b = MatchbestandUitTekst(g.tekst);
@@ -94,6 +97,10 @@ TEST(MatchbestandLezen, DamagedFilesGiveDefaultsAndEmptySections) {
     EXPECT_EQ(b.Routes.size(), g.routes) << g.naam;
     EXPECT_EQ(b.Vergelijkingscontrole.size(), g.controle) << g.naam;
     EXPECT_EQ(b.NietRoutes.size(), g.nietRoutes) << g.naam;
+    // Only a file that reaches "[**End**]" is complete.
+    EXPECT_EQ(b.Volledig,
+              g.tekst.find("[**End**]") != std::string::npos || g.tekst.find("[**end**]") != std::string::npos)
+        << g.naam;
   }
 }
 
@@ -145,7 +152,7 @@ TEST(MatchbestandLezen, SurvivesThousandsOfMutations) {
     const int stappen = 1 + static_cast<int>(rng() % 6);
     for (int s = 0; s < stappen && !t.empty(); ++s) {
       const std::size_t pos = rng() % t.size();
-      switch (rng() % 5) {
+      switch (rng() % 6) {
         case 0:
           t.resize(pos);
           break;  // truncate
@@ -161,6 +168,17 @@ TEST(MatchbestandLezen, SurvivesThousandsOfMutations) {
         case 4:
           t.insert(pos, 1 + rng() % 20, bijzonder[rng() % bijzonder.size()]);
           break;
+        case 5: {  // a header as an editor damages it, at a line start
+          static const std::string koppen[] = {"[**Routes**] ",
+                                               "[**match check**]",
+                                               "[**NON-ROUTES**]\t",
+                                               "[**End**]\x01",
+                                               std::string("[**Rou\0tes**]", 14),
+                                               "[**End"};
+          const std::size_t begin = t.rfind('\n', pos);
+          t.insert(begin == std::string::npos ? 0 : begin + 1, koppen[rng() % 6] + "\r\n");
+          break;
+        }
       }
     }
     keuze.Meerderheid = (n % 2) == 1;

@@ -235,7 +235,7 @@ TEST(CliMatch, FailuresAndWrongUsage) {
 
 TEST(CliMatch, InterruptCompletesTheFile) {
   // A survey large enough that the run lasts seconds; Ctrl+C as soon as the run has created
-  // its file.
+  // its (temporary) file.
   TijdelijkeMap map;
   bench::OnderzoekInstellingen instellingen;
   instellingen.registraties = 20000;
@@ -257,8 +257,10 @@ TEST(CliMatch, InterruptCompletesTheFile) {
     execv(programma.c_str(), argv.data());
     _exit(127);
   }
+  // The run builds the file beside its target and replaces the target only when complete.
+  const std::string tijdelijk = map / ".groot.mma.morvask-tmp";
   const auto grens = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while (!BestandBestaat(matchbestand) && std::chrono::steady_clock::now() < grens)
+  while (!BestandBestaat(tijdelijk) && std::chrono::steady_clock::now() < grens)
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   kill(pid, SIGINT);
   int status = 0;
@@ -270,6 +272,7 @@ TEST(CliMatch, InterruptCompletesTheFile) {
   ASSERT_EQ(instellingenregels.size(), 13u);
   EXPECT_EQ(instellingenregels.back(), "MiInterruptByUser=1");
   EXPECT_EQ(bestand.substr(bestand.size() - 15), "\r\n\r\n[**End**]\r\n");
+  EXPECT_FALSE(BestandBestaat(tijdelijk));
 }
 
 }  // namespace

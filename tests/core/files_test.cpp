@@ -123,12 +123,24 @@ TEST_F(BestandenTest, AtomicWriterWritesTheWholeFileAndNoTemporaryOne) {
   EXPECT_EQ(BestandLezen(Pad("leeg.txt")), "");
 }
 
-TEST_F(BestandenTest, AtomicWriterHandlesWindows1252Names) {
-  // The name is Windows-1252 bytes; on disk it is UTF-8.
-  ASSERT_TRUE(BestandAtomischSchrijven(Pad("caf\xE9.mpr"), "x"));
-  EXPECT_EQ(Inhoud(), (std::vector<std::string>{"caf\xC3\xA9.mpr"}));
-  EXPECT_TRUE(BestandBestaat(Pad("caf\xE9.mpr")));
-  EXPECT_EQ(BestandLezen(Pad("caf\xE9.mpr")), "x");
+TEST_F(BestandenTest, NamesAreTheSystemsBytes) {
+  // A name is written, found and read as the bytes it is, never through Windows-1252: two
+  // names that Windows-1252 cannot hold stay two files.
+  const std::vector<std::string> namen = {"a\xC5\x82.mpr", "\xE6\x97\xA5\xE6\x9C\xAC.mma",
+                                          "\xE4\xB8\xAD\xE5\x9B\xBD.mma", "\xF0\x9F\x9A\x97.mpr",
+                                          "caf\xE9.mpr"};  // the last one no UTF-8 at all
+  for (const std::string& n : namen) ASSERT_TRUE(BestandAtomischSchrijven(Pad(n), n)) << n;
+  std::vector<std::string> verwacht = namen;
+  std::sort(verwacht.begin(), verwacht.end());
+  EXPECT_EQ(Inhoud(), verwacht);
+  for (const std::string& n : namen) {
+    EXPECT_TRUE(BestandBestaat(Pad(n))) << n;
+    EXPECT_EQ(BestandLezen(Pad(n)), n) << n;
+  }
+  EXPECT_FALSE(BestandBestaat(Pad("a?.mpr")));
+  // Shown, a name is Windows-1252 text.
+  EXPECT_EQ(PadVoorWeergave("/m/a\xC5\x82\xC3\xA9.mpr"), "/m/a?\xE9.mpr");
+  EXPECT_EQ(PadVoorWeergave("/m/\xF0\x9F\x9A\x97.mpr"), "/m/?.mpr");
 }
 
 TEST_F(BestandenTest, AtomicWriterFailsCleanlyIntoAMissingFolder) {

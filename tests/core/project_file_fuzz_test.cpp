@@ -75,21 +75,13 @@ std::string OudBestand() {
                             "[Opmerkingen van gebruiker]", "notitie"});
 }
 
-const std::vector<std::string> Koppen = {"[**General variables**]",
-                                         "[**Observation posts**]",
-                                         "[**Travel times**]",
-                                         "[**License numbers**]",
-                                         "[**Notes**]",
-                                         "[Projectgegevens]",
-                                         "[Waarnemingsposten]",
-                                         "[Doorrijtijden]",
-                                         "[Kentekens]",
-                                         "[Opmerkingen van gebruiker]",
-                                         "[**",
-                                         "FileVersion=",
-                                         "ObservationInterval=x",
-                                         "FileVersion=999",
-                                         "ShowNotesDialog=1"};
+const std::vector<std::string> Koppen = {
+    "[**General variables**]", "[**Observation posts**]", "[**Travel times**]", "[**License numbers**]", "[**Notes**]",
+    "[Projectgegevens]", "[Waarnemingsposten]", "[Doorrijtijden]", "[Kentekens]", "[Opmerkingen van gebruiker]", "[**",
+    // Headers as editors damage them.
+    "[**License numbers**] ", "[**license numbers**]", std::string("[**License\0numbers**]", 21), "[**Notes**]\t\x01",
+    "[**OBSERVATION POSTS**]\xA0", "[kentekens] ", "[**Unknown**]", "FileVersion=", "ObservationInterval=x",
+    "FileVersion=999", "ShowNotesDialog=1"};
 
 class Mutator {
  public:
@@ -186,6 +178,13 @@ TEST(ProjectLezenBeschadigd, ThousandsOfMutatedFilesReadWithoutHarm) {
     o.ui.berichten.clear();
     const bool gelezen = ProjectLezen(o.ctx, naam);
     ASSERT_FALSE(o.ui.bezig) << i;
+    // A line the reader did not recognise is named by its number and text as the file holds it.
+    if (const auto& kop = o.project.OnherkendeKop; kop.Regelnummer != 0) {
+      const std::vector<std::string_view> regels = RegelsDelen(inhoud);
+      ASSERT_LE(kop.Regelnummer, regels.size()) << i;
+      ASSERT_EQ(regels[kop.Regelnummer - 1], kop.Regel) << i;
+      ASSERT_TRUE(kop.Regel.starts_with("[**")) << i;
+    }
     ControleerProject(o.project);
     if (HasFailure()) {
       ADD_FAILURE() << "mutation " << i;

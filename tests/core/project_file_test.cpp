@@ -1,6 +1,7 @@
 #include "core/project_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -156,14 +157,16 @@ TEST(ProjectLezen, LineEndsAreLfOrCrLfAndALoneCrIsText) {
   ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "lf.mpr")));
   EXPECT_EQ(ProjectTekst(o.project), Voorbeeld());
 
-  // A file of CR line ends only is one long first line: nothing is recognised.
+  // A file of CR line ends only is one long first line: no section is recognised, so it is
+  // no project.
   std::string cr;
   for (const std::string& r : VoorbeeldRegels) cr += r + "\r";
   ProjectOmgeving c;
   c.Schrijf("cr.mpr", cr);
-  ASSERT_TRUE(ProjectLezen(c.ctx, (c.map / "cr.mpr")));
+  EXPECT_FALSE(ProjectLezen(c.ctx, (c.map / "cr.mpr")));
   EXPECT_TRUE(c.project.Postlijst.empty());
-  EXPECT_EQ(c.project.Gegevens.Projectomschrijving, c.catalogus["AA00168"]);
+  ASSERT_EQ(c.ui.berichten.size(), 1u);
+  EXPECT_EQ(c.ui.berichten[0].tekst, "Bestand \"" + (c.map / "cr.mpr") + "\" is geen Morvask-project.");
 
   std::vector<std::string> regels = VoorbeeldRegels;
   regels[4] = "ProjectDescription=twee\rregels";
@@ -425,6 +428,9 @@ TEST(OudProjectLezen, ASecondLineThatIsNotEmptyMeansLegacyWhateverTheFirstLine) 
   ASSERT_TRUE(ProjectLezen(o.ctx, (o.map / "x.mpr")));
   EXPECT_TRUE(o.project.Postlijst.empty());  // no legacy headers in it
   EXPECT_EQ(o.project.Gegevens.Projectomschrijving, o.catalogus["AA00168"]);
+  // What it holds was not read: it is not written back without the user's word.
+  EXPECT_EQ(o.project.OnherkendeKop.Regelnummer, 3u);
+  EXPECT_EQ(o.project.OnherkendeKop.Regel, "[**General variables**]");
 }
 
 TEST(OudProjectLezen, ASectionFollowedDirectlyByTheNextHeaderIsNotLost) {
@@ -552,25 +558,124 @@ TEST(ReservebestandenMaken, FiveSlotsRotateWithTheNewestInSlotOne) {
   EXPECT_EQ(bestanden, 5);
 }
 
-TEST(ReservebestandenMaken, ANewFileMovesTheSlotsUpAndLeavesSlotOneEmpty) {
-  ProjectOmgeving o;
-  const std::string backup = (o.map / "backup/");
-  o.project.Gegevens.Projectomschrijving = "a";
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "a.mpr")));
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "a.mpr")));
-  o.project.Gegevens.Projectomschrijving = "b";
-  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "b.mpr")));
-  EXPECT_EQ(Slots(backup), (std::vector<std::string>{"-", "a", "-", "-", "-"}));
+unsigned Modus(const std::string& pad) {
+  struct stat st;
+  return ::lstat(pad.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
-TEST(ReservebestandenMaken, AnEmptyFolderSettingMeansTheTemporaryFolder) {
+// The history moves only when there is something new to keep: a save under a new name, a
+// save of unchanged content and a save that fails push nothing out.
+TEST(ReservebestandenMaken, TheHistoryMovesOnlyForANewVersion) {
+  struct Stap {
+    const char* naam;   // the file saved
+    const char* tekst;  // its description
+  };
+  struct Geval {
+    const char* wat;
+    std::vector<Stap> stappen;
+    std::vector<std::string> slots;
+  };
+  const std::vector<Geval> gevallen = {
+      {"save as a new file",
+       {{"a", "a1"}, {"a", "a2"}, {"b", "b1"}, {"c", "c1"}, {"d", "d1"}, {"e", "e1"}, {"f", "f1"}},
+       {"a1", "-", "-", "-", "-"}},
+      {"the same content again",
+       {{"a", "a1"}, {"a", "a2"}, {"a", "a2"}, {"a", "a2"}, {"a", "a3"}},
+       {"a2", "a1", "-", "-", "-"}},
+      {"two projects take turns", {{"a", "a1"}, {"b", "b1"}, {"a", "a2"}, {"b", "b2"}}, {"b1", "a1", "-", "-", "-"}},
+  };
+  for (const Geval& g : gevallen) {
+    SCOPED_TRACE(g.wat);
+    ProjectOmgeving o;
+    for (const Stap& st : g.stappen) {
+      o.project.Gegevens.Projectomschrijving = st.tekst;
+      ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map / (std::string(st.naam) + ".mpr")));
+    }
+    EXPECT_EQ(Slots(o.map / "backup/"), g.slots);
+    EXPECT_TRUE(o.ui.berichten.empty());
+  }
+
+  // Four saves that fail keep every older backup.
+  ProjectOmgeving o;
+  const std::string naam = o.map / "p.mpr";
+  for (const char* v : {"v1", "v2", "v3", "v4", "v5"}) {
+    o.project.Gegevens.Projectomschrijving = v;
+    ASSERT_TRUE(ProjectSchrijven(o.ctx, naam));
+  }
+  // A read-only file makes the writer refuse, as a full disk or a read-only folder would.
+  std::filesystem::permissions(naam, std::filesystem::perms::owner_read);
+  for (int i = 0; i < 4; ++i) {
+    o.project.Gegevens.Projectomschrijving = "mislukt";
+    EXPECT_FALSE(ProjectSchrijven(o.ctx, naam));
+  }
+  EXPECT_EQ(Slots(o.map / "backup/"), (std::vector<std::string>{"v5", "v4", "v3", "v2", "v1"}));
+  EXPECT_EQ(Beschrijving(naam), "v5");
+}
+
+TEST(ReservebestandenMaken, AFileOfTheProjectsNameInTheBackupFolderIsNotTouched) {
+  ProjectOmgeving o;
+  o.Schrijf("backup/p.mpr", "een ander bestand");
+  o.project.Gegevens.Projectomschrijving = "v1";
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+  o.project.Gegevens.Projectomschrijving = "v2";
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+  EXPECT_EQ(o.Lees("backup/p.mpr"), "een ander bestand");
+  EXPECT_EQ(Slots(o.map / "backup/"), (std::vector<std::string>{"v1", "-", "-", "-", "-"}));
+  // The backups hold registrations: the user's alone.
+  EXPECT_EQ(Modus(o.map / "backup/MorvaskBackUp1.mpr"), 0600u);
+}
+
+TEST(ReservebestandenMaken, ABackupThatCannotBeMadeIsAWarningAndTheSaveGoesOn) {
+  ProjectOmgeving o;
+  o.instellingen.Reservebestandendirectory = o.map / "bestaat-niet/";
+  o.project.Gegevens.Projectomschrijving = "v1";
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+  EXPECT_TRUE(o.ui.berichten.empty());  // nothing to back up yet
+  o.project.Gegevens.Projectomschrijving = "v2";
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+  EXPECT_EQ(Beschrijving(o.map / "p.mpr"), "v2");
+  ASSERT_EQ(o.ui.berichten.size(), 1u);
+  EXPECT_EQ(o.ui.berichten[0].soort, "waarschuwing");
+  EXPECT_EQ(o.ui.berichten[0].tekst, "Kan geen reservebestand maken in \"" + (o.map / "bestaat-niet/") +
+                                         "\". Het project wordt wel opgeslagen.");
+  EXPECT_FALSE(std::filesystem::exists(o.map / "bestaat-niet"));
+}
+
+TEST(ReservebestandenMaken, ALinkPlantedAtASlotIsReplacedNotWrittenThrough) {
+  // A backup folder of the user's choice that others can write in.
+  ProjectOmgeving o;
+  o.Schrijf("elders.txt", "van een ander");
+  std::filesystem::create_symlink(o.map / "elders.txt", o.map / "backup/MorvaskBackUp1.mpr");
+  std::filesystem::create_symlink(o.map / "elders.txt", o.map / "backup/.MorvaskBackUp1.mpr.morvask-tmp");
+  o.project.Gegevens.Projectomschrijving = "v1";
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+  o.project.Gegevens.Projectomschrijving = "v2";
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+  EXPECT_EQ(o.Lees("elders.txt"), "van een ander");
+  EXPECT_FALSE(std::filesystem::is_symlink(o.map / "backup/MorvaskBackUp1.mpr"));
+  EXPECT_EQ(Beschrijving(o.map / "backup/MorvaskBackUp1.mpr"), "v1");
+  EXPECT_EQ(Modus(o.map / "backup/MorvaskBackUp1.mpr"), 0600u);
+}
+
+TEST(ReservebestandenMaken, AnEmptyFolderSettingMeansThePrivateDefaultFolder) {
   ProjectOmgeving o;
   o.instellingen.Reservebestandendirectory = "";
-  o.ctx.mappen.Tijdelijk = (o.map / "tmp");  // the separator is added
+  o.ctx.mappen.Reservebestanden = o.map / "staat/Morvask/Backups";  // the separator is added
   ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "p.mpr")));
+  EXPECT_FALSE(std::filesystem::exists(o.map / "staat"));  // nothing to back up yet: nothing made
   ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "p.mpr")));
-  EXPECT_TRUE(BestandBestaat((o.map / "tmp/MorvaskBackUp1.mpr")));
+  EXPECT_TRUE(BestandBestaat((o.map / "staat/Morvask/Backups/MorvaskBackUp1.mpr")));
   EXPECT_FALSE(BestandBestaat((o.map / "backup/MorvaskBackUp1.mpr")));
+  // Only the folder itself is made private; the folders above it keep the usual permissions.
+  EXPECT_EQ(Modus(o.map / "staat/Morvask/Backups"), 0700u);
+  EXPECT_NE(Modus(o.map / "staat/Morvask") & 0055u, 0u);
+  // A setting that names the default folder is the same: the folder is closed again.
+  o.instellingen.Reservebestandendirectory = o.map / "staat/Morvask/Backups/";
+  std::filesystem::permissions(o.map / "staat/Morvask/Backups", std::filesystem::perms::others_read,
+                               std::filesystem::perm_options::add);
+  o.project.Gegevens.Projectomschrijving = "anders";
+  ASSERT_TRUE(ProjectSchrijven(o.ctx, (o.map / "p.mpr")));
+  EXPECT_EQ(Modus(o.map / "staat/Morvask/Backups"), 0700u);
 }
 
 TEST(ReservebestandenMaken, AProjectInTheBackupFolderItselfStillGetsItsBackup) {
@@ -597,6 +702,123 @@ TEST(ReservebestandenMaken, SwitchedOffTouchesNothing) {
   int bestanden = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator((o.map / "backup"))) ++bestanden;
   EXPECT_EQ(bestanden, 3);
+}
+
+// ---------------------------------------------------------------------------------------
+// Files recognised before they are trusted.
+
+TEST(ProjectLezen, HeadersAreRecognisedWithTrailingBlanksInAnyCase) {
+  for (const std::string kop : {"[**License numbers**] ", "[**license numbers**]", "[**LICENSE NUMBERS**]\t\r",
+                                "[**License numbers**]\x01\x7F\xA0"}) {
+    std::vector<std::string> regels = VoorbeeldRegels;
+    regels[30] = kop;
+    regels[20] = "[**observation posts**]  ";
+    ProjectOmgeving o;
+    o.Schrijf("p.mpr", RegelsSamenvoegen(regels));
+    ASSERT_TRUE(ProjectLezen(o.ctx, o.map / "p.mpr"));
+    EXPECT_EQ(o.project.Registratielijst.size(), 3u) << kop;
+    EXPECT_EQ(o.project.Postlijst.size(), 3u) << kop;
+    EXPECT_EQ(o.project.OnherkendeKop.Regelnummer, 0u) << kop;
+    EXPECT_EQ(ProjectTekst(o.project), Voorbeeld()) << kop;
+  }
+}
+
+TEST(ProjectSchrijven, AProjectWithAnUnrecognisedHeaderIsWrittenOnlyWhenTheUserSaysSo) {
+  struct Geval {
+    const char* wat;
+    std::size_t regel;  // 0-based line of the example replaced or inserted before
+    bool invoegen;
+    std::string tekst;
+  };
+  const std::vector<Geval> gevallen = {
+      {"a NUL inside the header", 30, false, std::string("[**License\0numbers**]", 21)},
+      {"an unknown section", 25, true, "[**Extra data**]"},
+      {"a section twice", 35, true, "[**License numbers**]"},
+      {"a header cut short", 30, false, "[**License numb"},
+  };
+  for (const Geval& g : gevallen) {
+    SCOPED_TRACE(g.wat);
+    std::vector<std::string> regels = VoorbeeldRegels;
+    if (g.invoegen)
+      regels.insert(regels.begin() + static_cast<std::ptrdiff_t>(g.regel), g.tekst);
+    else
+      regels[g.regel] = g.tekst;
+    const std::string bestand = RegelsSamenvoegen(regels);
+    ProjectOmgeving o;
+    o.Schrijf("p.mpr", bestand);
+    ASSERT_TRUE(ProjectLezen(o.ctx, o.map / "p.mpr"));
+    EXPECT_EQ(o.project.OnherkendeKop.Regelnummer, g.regel + 1);
+    EXPECT_EQ(o.project.OnherkendeKop.Regel, g.tekst);
+
+    // "&Nee" (the default): nothing written, the file as it was.
+    o.ui.antwoorden = {mrNee};
+    EXPECT_FALSE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+    EXPECT_EQ(o.Lees("p.mpr"), bestand);
+    ASSERT_EQ(o.ui.berichten.size(), 1u);
+    const auto& vraag = o.ui.berichten[0];
+    EXPECT_EQ(vraag.soort, "vraag");
+    EXPECT_EQ(vraag.titel, "Project opslaan?");
+    EXPECT_EQ(vraag.tekst, "Project \"" + (o.map / "p.mpr") + "\" bevat op regel " + std::to_string(g.regel + 1) +
+                               " een kop die niet herkend wordt: \"" + g.tekst +
+                               "\". Wat erbij hoort, gaat bij opslaan verloren.\r\rToch opslaan?");
+    EXPECT_EQ(vraag.standaardKnop, skNee);
+    // Under another name the loss is the same.
+    o.ui.antwoorden = {mrNee};
+    EXPECT_FALSE(ProjectSchrijven(o.ctx, o.map / "ander.mpr"));
+    EXPECT_FALSE(BestandBestaat(o.map / "ander.mpr"));
+
+    // "&Ja": written, and the written project has nothing left to ask about.
+    o.ui.antwoorden = {mrJa};
+    EXPECT_TRUE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+    EXPECT_EQ(o.project.OnherkendeKop.Regelnummer, 0u);
+    o.ui.berichten.clear();
+    EXPECT_TRUE(ProjectSchrijven(o.ctx, o.map / "p.mpr"));
+    EXPECT_TRUE(o.ui.berichten.empty());
+  }
+  // A note that looks like a header is a note.
+  ProjectOmgeving o;
+  o.Schrijf("p.mpr", Voorbeeld());
+  ASSERT_TRUE(ProjectLezen(o.ctx, o.map / "p.mpr"));
+  EXPECT_EQ(o.project.OnherkendeKop.Regelnummer, 0u);
+}
+
+TEST(ProjectLezen, AFileWithoutAnySectionIsNoProject) {
+  const std::vector<std::string> inhouden = {std::string(1 << 20, '\0'), "gewoon een tekst\r\nmet regels\r\n", "",
+                                             "[Morvask datafile]\r\n\r\n[**Routes**]\r\n"};
+  for (const std::string& inhoud : inhouden) {
+    ProjectOmgeving o;
+    o.Schrijf("p.mpr", inhoud);
+    EXPECT_FALSE(ProjectLezen(o.ctx, o.map / "p.mpr"));
+    ASSERT_EQ(o.ui.berichten.size(), 1u);
+    EXPECT_EQ(o.ui.berichten[0].soort, "fout");
+    EXPECT_EQ(o.ui.berichten[0].tekst, "Bestand \"" + (o.map / "p.mpr") + "\" is geen Morvask-project.");
+    EXPECT_TRUE(o.project.Registratielijst.empty());
+  }
+  // One section of either format is enough.
+  for (const std::string kop : {"[**Notes**]", "[kentekens]"}) {
+    ProjectOmgeving o;
+    o.Schrijf("p.mpr", "x\r\n" + std::string(kop == "[**Notes**]" ? "" : "210") + "\r\n" + kop + "\r\n\r\n");
+    EXPECT_TRUE(ProjectLezen(o.ctx, o.map / "p.mpr")) << kop;
+    EXPECT_TRUE(o.ui.berichten.empty()) << kop;
+  }
+}
+
+TEST(ProjectLezen, MorePostsThanPostCodesAreRefusedBeforeAnyTableIsBuilt) {
+  for (const bool oud : {false, true}) {
+    std::string inhoud = oud ? "[Morvask datafile]\r\n210\r\n[Waarnemingsposten]\r\n"
+                             : "[Morvask datafile]\r\n\r\n[**Observation posts**]\r\n";
+    for (int i = 0; i < 4001; ++i) inhoud += "001-ki x\r\n";
+    inhoud += "\r\n[**Notes**]\r\n\r\n";
+    ProjectOmgeving o;
+    o.Schrijf("p.mpr", inhoud);
+    EXPECT_FALSE(ProjectLezen(o.ctx, o.map / "p.mpr"));
+    ASSERT_EQ(o.ui.berichten.size(), 1u);
+    EXPECT_EQ(o.ui.berichten[0].tekst,
+              "Bestand \"" + (o.map / "p.mpr") +
+                  "\" bevat 4001 waarnemingsposten; een project kan er ten hoogste 4000 hebben.");
+    EXPECT_TRUE(o.project.Doorrijtijdentabel.empty());
+    EXPECT_TRUE(o.project.Postlijst.empty());
+  }
 }
 
 }  // namespace

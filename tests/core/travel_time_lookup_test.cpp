@@ -78,7 +78,6 @@ TEST(SomDoorrijtijden, PassesTheThirtyTwoBitRange) {
 }
 
 TEST_F(Doorrijtijden, UnreadableNumbersGiveNoAnswerOnlyWhereTheyAreNeeded) {
-
   project.Doorrijtijdentabel.push_back("006-ki 002-ku 1x   0   ");
   project.Doorrijtijdentabel.push_back("007-ki 002-ku 10   y   ");
 

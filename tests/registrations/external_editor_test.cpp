@@ -141,6 +141,10 @@ TEST(ExternBewerkenDeathTest, AFileThatCannotBeReadIsReportedAndKept) {
   o.Registraties(kDrie);
   const std::string editor = EditorScript(o, "chmod 000 \"$1\"");
   for (const std::string& map : {o.map.Pad(), o.map / "tmp"}) fs::permissions(NaarPad(map), fs::perms::all);
+  // The temporary folder is the user's own: the ordinary user's, when the test runs it as one.
+  if (::geteuid() == 0) {
+    ASSERT_EQ(::chown((o.map / "tmp").c_str(), 65534, 65534), 0);
+  }
   EXPECT_EXIT(std::_Exit(OnleesbaarBestand(o, editor)), ::testing::ExitedWithCode(0), "");
 }
 
@@ -183,7 +187,8 @@ TEST(KeuzeUitvoeren, TheSortChosenStaysWhenTheInternalEditIsAbandoned) {
 TEST(KeuzeUitvoeren, AnUnwritableTemporaryFolderStopsBeforeAnyEditor) {
   Registratieomgeving o;
   o.Registraties(kDrie);
-  o.ctx.mappen.Tijdelijk = o.map / "missing/";
+  o.map.Schrijf("bestand", "");  // a folder below a file can never be made
+  o.ctx.mappen.Tijdelijk = o.map / "bestand/missing/";
   RBewerkenKeuze k = Extern("");
   REditortekst intern;
   EXPECT_EQ(KeuzeUitvoeren(o.ctx, k, intern).uitkomst, Bewerkuitkomst::Gestopt);

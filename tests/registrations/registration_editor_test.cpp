@@ -40,11 +40,12 @@ TEST(Tempbestand, HoldsOneRegistrationLinePerRegistrationWithCrLf) {
 
 TEST(Tempbestand, AFolderThatCannotBeWrittenIsReported) {
   Registratieomgeving o;
-  o.ctx.mappen.Tijdelijk = o.map / "missing/";
+  o.map.Schrijf("bestand", "");  // a folder below a file can never be made
+  o.ctx.mappen.Tijdelijk = o.map / "bestand/missing/";
   EXPECT_FALSE(KentekensNaarTempbestandSchrijvenOmTeGaanBewerken(o.ctx));
   ASSERT_EQ(o.ui.berichten.size(), 1u);
   EXPECT_EQ(o.ui.berichten[0].soort, "fout");
-  EXPECT_EQ(o.ui.berichten[0].tekst, "Kan bestand niet naar map \"" + (o.map / "missing/") +
+  EXPECT_EQ(o.ui.berichten[0].tekst, "Kan bestand niet naar map \"" + (o.map / "bestand/missing/") +
                                          "\" schrijven. Mogelijk geen schrijfrechten of schijf schrijfbeveiligd.");
 }
 
@@ -222,7 +223,8 @@ TEST(SorterenVanuitInterneEditor, AFileThatCannotBeWrittenLeavesTheTextOnTheRegi
   Registratieomgeving o;
   o.Registraties(kDrie);
   REditortekst editor{kDrie, false};
-  o.ctx.mappen.Tijdelijk = o.map / "missing/";
+  o.map.Schrijf("bestand", "");  // a folder below a file can never be made
+  o.ctx.mappen.Tijdelijk = o.map / "bestand/missing/";
   ASSERT_TRUE(SorterenVanuitInterneEditor(o.ctx, editor, "TPK"));
   EXPECT_EQ(o.ui.Teksten("fout").size(), 1u);
   EXPECT_EQ(editor.Regels, o.Regels());

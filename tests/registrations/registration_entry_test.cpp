@@ -274,14 +274,15 @@ TEST(GeheleRegistratiesbestandWijzigen, OpensTheInternalEditorOnAllRegistrations
 
 TEST(GeheleRegistratiesbestandWijzigen, AnUnwritableTemporaryFolderKeepsTheEditorClosed) {
   Registratieomgeving o;
-  o.ctx.mappen.Tijdelijk = o.map / "missing/";
+  o.map.Schrijf("bestand", "");  // a folder below a file can never be made
+  o.ctx.mappen.Tijdelijk = o.map / "bestand/missing/";
   std::vector<std::string> regels = {"001-ki 0800 a AB12"};
   REditortekst editor;
   EXPECT_FALSE(GeheleRegistratiesbestandWijzigen(o.ctx, regels, editor));
   // The typed lines are in the project all the same: nothing typed is lost.
   EXPECT_EQ(o.Regels(), (std::vector<std::string>{"001-ki 0800 a AB12"}));
   ASSERT_EQ(o.ui.Teksten("fout").size(), 1u);
-  EXPECT_EQ(o.ui.Teksten("fout")[0], o.catalogus.Vul("AA00090", {o.map / "missing/"}));
+  EXPECT_EQ(o.ui.Teksten("fout")[0], o.catalogus.Vul("AA00090", {o.map / "bestand/missing/"}));
   EXPECT_FALSE(o.ui.bezig);
 }
 

@@ -1,6 +1,7 @@
 #include "support/cli_run.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,12 +24,22 @@ std::string Lees(const std::string& pad) {
 
 }  // namespace
 
-CliUitkomst CliUitvoeren(const std::vector<std::string>& argumenten) {
+CliUitkomst CliUitvoeren(const std::vector<std::string>& argumenten, const Omgevingsvariabelen& omgeving) {
   TijdelijkeMap map;
   const std::string uitPad = map / "uit", foutPad = map / "fout";
   CliUitkomst u;
   const pid_t pid = fork();
   if (pid == 0) {
+    // The user's folders are folders of this run: no run touches the real home, settings,
+    // backups or temporary folder.
+    mkdir((map / "run").c_str(), 0700);
+    const Omgevingsvariabelen eigen = {{"HOME", map / "thuis"},
+                                       {"XDG_CONFIG_HOME", map / "config"},
+                                       {"XDG_STATE_HOME", map / "staat"},
+                                       {"XDG_RUNTIME_DIR", map / "run"},
+                                       {"TMPDIR", map / "tmp"}};
+    for (const auto& [naam, waarde] : eigen) setenv(naam.c_str(), waarde.c_str(), 1);
+    for (const auto& [naam, waarde] : omgeving) setenv(naam.c_str(), waarde.c_str(), 1);
     const int uit = open(uitPad.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int fout = open(foutPad.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int niets = open("/dev/null", O_RDONLY);

@@ -2,6 +2,7 @@
 // Runs the built morvask-cli with arguments and collects what it printed and its status.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace morvask::test {
@@ -12,7 +13,11 @@ struct CliUitkomst {
   std::string fout;  // standard error
 };
 
-CliUitkomst CliUitvoeren(const std::vector<std::string>& argumenten);
+using Omgevingsvariabelen = std::vector<std::pair<std::string, std::string>>;
+
+// Runs morvask-cli with HOME, XDG_CONFIG_HOME, XDG_STATE_HOME, XDG_RUNTIME_DIR and TMPDIR
+// pointing into a fresh folder of the run, then the given variables set.
+CliUitkomst CliUitvoeren(const std::vector<std::string>& argumenten, const Omgevingsvariabelen& omgeving = {});
 
 // The source tree's example project.
 std::string VoorbeeldProject();
