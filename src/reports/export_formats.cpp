@@ -65,7 +65,7 @@ std::optional<std::string> ExporterenNaarGekozenBestand(const Rapport& rapport, 
   if (!ExportsoortMogelijk(rapport, soort)) soort = Exportsoort::Tekst;
   const std::string naam = NaamMetExtensie(gekozenNaam, soort);
   if (BestandBestaat(naam) &&
-      !VraagBevestiging(ui, catalogus, catalogus["AA00195"], catalogus.Vul("AA00032", {naam}), "ZB00016", "ZB00017"))
+      !VraagBevestiging(ui, catalogus, catalogus["AA00195"], catalogus.Vul("AA00032", {PadVoorWeergave(naam)}), "ZB00016", "ZB00017"))
     return std::nullopt;
 
   if (soort == Exportsoort::Tekst || soort == Exportsoort::Csv) {
@@ -81,7 +81,7 @@ std::optional<std::string> ExporterenNaarGekozenBestand(const Rapport& rapport, 
   }
   if (!inhoud) return std::nullopt;
   if (!BestandAtomischSchrijven(naam, *inhoud)) {
-    ToonFout(ui, catalogus, catalogus.Vul("AA00006", {naam}));
+    ToonFout(ui, catalogus, catalogus.Vul("AA00006", {PadVoorWeergave(naam)}));
     return std::nullopt;
   }
   return naam;

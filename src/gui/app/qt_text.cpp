@@ -17,8 +17,10 @@ QString MeldingNaarQt(std::string_view win1252) {
   return t;
 }
 
-QString PadNaarQt(const std::string& pad) { return QFile::decodeName(QByteArray::fromStdString(Win1252NaarUtf8(pad))); }
+// A path is the system's bytes in the library as on the disk: only Qt's own coding of file
+// names stands between them.
+QString PadNaarQt(const std::string& pad) { return QFile::decodeName(QByteArray::fromStdString(pad)); }
 
-std::string PadVanQt(const QString& pad) { return Utf8NaarWin1252(QFile::encodeName(pad).toStdString()); }
+std::string PadVanQt(const QString& pad) { return QFile::encodeName(pad).toStdString(); }
 
 }  // namespace morvask::gui

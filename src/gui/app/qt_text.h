@@ -16,9 +16,10 @@ std::string VanQt(const QString& tekst);
 // A message text: every CR LF and lone CR a line break.
 QString MeldingNaarQt(std::string_view win1252);
 
-// A path name as the library holds it (Windows-1252, as morvask-cli takes it from the command
-// line; the library converts it to the system's UTF-8 at every file operation) as Qt shows it,
-// and back: "/home/jan/België/a.mpr" from a file dialog is the file the library opens.
+// A path name as the library holds it (the system's bytes, as morvask-cli takes it from the
+// command line) as Qt shows it, and back: "/home/jan/België/a.mpr" from a file dialog is the
+// file the library opens. A path shown inside a message goes through the library's
+// PadVoorWeergave, as every other text of a message is Windows-1252.
 QString PadNaarQt(const std::string& pad);
 std::string PadVanQt(const QString& pad);
 

@@ -199,14 +199,14 @@ void TExportForm::Exporteren() {
     return;
   }
   const TKindForm& venster = *venster_;
-  const std::string naam = VanQt(gekozen);
+  const std::string naam = PadVanQt(gekozen);
   const auto maakPdf = [&]() -> std::optional<std::string> {
     ctx_.ui.BezigCursor(true);
     const QByteArray pdf = PaginasAlsPdf(venster.Tekst()->Regels(), venster.Tekst()->Lettergrootte(), caption_,
                                          StandaardPapier(), ctx_.catalogus);
     ctx_.ui.BezigCursor(false);
     if (pdf.isEmpty()) {
-      ToonFout(ctx_.ui, ctx_.catalogus, ctx_.catalogus.Vul("AA00006", {NaamMetExtensie(naam, Exportsoort::Pdf)}));
+      ToonFout(ctx_.ui, ctx_.catalogus, ctx_.catalogus.Vul("AA00006", {PadVoorWeergave(NaamMetExtensie(naam, Exportsoort::Pdf))}));
       return std::nullopt;
     }
     return pdf.toStdString();
@@ -216,7 +216,7 @@ void TExportForm::Exporteren() {
   // Nothing written (the file kept, or it could not be written): the dialog stays, so that
   // another name can be chosen.
   if (!geschreven) return;
-  geschreven_ = NaarQt(*geschreven);
+  geschreven_ = PadNaarQt(*geschreven);
   accept();
 }
 

@@ -175,10 +175,10 @@ void TAfdrukkenForm1::Afdrukken() {
       if (pdf.isEmpty()) return std::nullopt;
       return pdf.toStdString();
     };
-    const auto geschreven = ExporterenNaarGekozenBestand(venster_->InhoudZonderRegels(), VanQt(gekozen),
+    const auto geschreven = ExporterenNaarGekozenBestand(venster_->InhoudZonderRegels(), PadVanQt(gekozen),
                                                          Exportsoort::Pdf, ctx_.ui, ctx_.catalogus, maakPdf);
     if (!geschreven) return;
-    geschreven_ = NaarQt(*geschreven);
+    geschreven_ = PadNaarQt(*geschreven);
     printer_->setOutputFileName(geschreven_);
     accept();
     return;
