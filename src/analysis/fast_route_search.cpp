@@ -3,7 +3,8 @@
 // analysis/route_search.h), but looks only at the registrations that can compare equal:
 //  - the plates of the registrations at posts that can follow are indexed by the keys of the
 //    iteration (analysis/plate_keys.h): two plates that can compare equal share a key, so the
-//    candidates of an end are the registrations under its keys, in list order;
+//    candidates of an end are the registrations under its keys, in list order; a plate with
+//    one wildcard is indexed under the keys of its fillings and looks them up as an end;
 //  - where the scan would stop is found in a maximum tree of the times
 //    (analysis/scan_limit.h), which also follows the memory clearing;
 //  - the travel times of a pair are read from a table of the post pairs
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -130,20 +132,55 @@ class Iteratiezoeker {
     return minuten;
   }
 
+  // The characters that a plate holds in a pair of positions, the empty position included:
+  // what a wildcard in that pair is filled with. Every plate of the list counts, ends and
+  // candidates alike.
+  void VullingenVerzamelen() {
+    std::array<std::array<bool, 257>, 3> gezien{};
+    for (const RWerkregistratie& w : werk_) {
+      if (w.kenmerk.gemist) continue;
+      for (int i = 0; i < 6; ++i) {
+        if (w.kenmerk.wildcards & (1u << i)) continue;
+        const int code = (w.kenmerk.leeg & (1u << i)) ? 256 : static_cast<int>((w.kenmerk.tekens >> (8 * i)) & 0xFF);
+        gezien[static_cast<std::size_t>(i / 2)][static_cast<std::size_t>(code)] = true;
+      }
+    }
+    for (std::size_t p = 0; p < 3; ++p)
+      for (int code = 0; code <= 256; ++code)
+        if (gezien[p][static_cast<std::size_t>(code)])
+          vullingen_[p].push_back(code == 256 ? KentekenpositieLeeg : code);
+  }
+
+  // The keys under which a plate is found, and which it looks up as an end: its own keys, or
+  // with one wildcard those of its fillings.
+  template <typename Doe>
+  void SleutelsVan(const RKentekenkenmerk& k, Doe&& doe) const {
+    const unsigned wild = Wildcardposities(plan_, k);
+    const int positie = wild ? std::countr_zero(wild) : -1;
+    for (const RSleutelvorm& vorm : plan_.vormen) {
+      if (positie < 0 || !(vorm.posities & wild)) {
+        if (const auto sleutel = Sleutel(k, vorm)) doe(*sleutel);
+        continue;
+      }
+      for (int code : vullingen_[static_cast<std::size_t>(positie / 2)])
+        if (const auto sleutel = Sleutel(Ingevuld(k, positie, code), vorm)) doe(*sleutel);
+    }
+  }
+
   // Only registrations at a post that can follow are ever candidates, and a missed plate
   // equals nothing.
   void IndexBouwen() {
     if (plan_.zonderSleutels) return;
+    if (plan_.metWildcards) VullingenVerzamelen();
     for (std::size_t i = 0; i < werk_.size(); ++i) {
       const RWerkregistratie& w = werk_[i];
       if (!w.vervolg || w.kenmerk.gemist) continue;
       const auto index = static_cast<std::uint32_t>(i);
-      if (IsWildcardkenteken(plan_, w.kenmerk)) {
+      if (IsMeervoudigWildcardkenteken(plan_, w.kenmerk)) {
         wildcards_.push_back(index);
         continue;
       }
-      for (const RSleutelvorm& vorm : plan_.vormen)
-        if (const auto sleutel = Sleutel(w.kenmerk, vorm)) index_.push_back(Indexregelvan(*sleutel, index));
+      SleutelsVan(w.kenmerk, [&](std::uint64_t sleutel) { index_.push_back(Indexregelvan(sleutel, index)); });
     }
     std::sort(index_.begin(), index_.end());
   }
@@ -205,13 +242,14 @@ class Iteratiezoeker {
     const std::size_t laatste =
         grens_.EersteBoven(e + 1, long{we.minuten} + paren_.GrootsteMaximum(we.post));  // inclusive
 
-    if (plan_.zonderSleutels || IsWildcardkenteken(plan_, we.kenmerk)) {
+    if (plan_.zonderSleutels || IsMeervoudigWildcardkenteken(plan_, we.kenmerk)) {
       for (std::size_t j = e + 1; j <= laatste && j < lijst_.size(); ++j) {
         if (ui_.BerekeningAfbreken) return std::nullopt;
         if (auto k = Beoordelen(e, j, eerstePost)) return k;
       }
       return std::nullopt;
     }
+    if (Wildcardposities(plan_, we.kenmerk)) return EersteVanVullingen(e, laatste, eerstePost);
 
     // One cursor per key of the end, and one through the wildcard plates; they are merged in
     // list order.
@@ -245,6 +283,30 @@ class Iteratiezoeker {
     }
   }
 
+  // The keys of an end with one wildcard are many, and the registrations under each few: they
+  // are gathered within the scan and looked at in list order.
+  std::optional<RKandidaat> EersteVanVullingen(std::size_t e, std::size_t laatste, int eerstePost) const {
+    const auto volgendeIndex = static_cast<std::uint32_t>(e + 1);
+    const std::size_t grens = std::min(laatste, lijst_.size() - 1);
+    verzameld_.clear();
+    SleutelsVan(werk_[e].kenmerk, [&](std::uint64_t sleutel) {
+      const Indexregel tot = Indexregelvan(sleutel, UINT32_MAX);
+      for (auto plek = std::lower_bound(index_.begin(), index_.end(), Indexregelvan(sleutel, volgendeIndex));
+           plek != index_.end() && *plek <= tot && IndexVan(*plek) <= grens; ++plek)
+        verzameld_.push_back(IndexVan(*plek));
+    });
+    for (auto w = std::lower_bound(wildcards_.begin(), wildcards_.end(), volgendeIndex);
+         w != wildcards_.end() && *w <= grens; ++w)
+      verzameld_.push_back(*w);
+    std::sort(verzameld_.begin(), verzameld_.end());
+    verzameld_.erase(std::unique(verzameld_.begin(), verzameld_.end()), verzameld_.end());
+    for (std::uint32_t j : verzameld_) {
+      if (ui_.BerekeningAfbreken) return std::nullopt;
+      if (auto k = Beoordelen(e, j, eerstePost)) return k;
+    }
+    return std::nullopt;
+  }
+
   RIteratieOpdracht& o_;
   std::vector<RRegistratie>& lijst_;
   Gebruikersinterface& ui_;
@@ -253,7 +315,9 @@ class Iteratiezoeker {
   std::vector<RWerkregistratie> werk_;
   Scangrens grens_;
   std::vector<Indexregel> index_;
-  std::vector<std::uint32_t> wildcards_;
+  std::vector<std::uint32_t> wildcards_;          // candidates with more than one wildcard
+  std::array<std::vector<int>, 3> vullingen_;     // per pair: what a wildcard is filled with
+  mutable std::vector<std::uint32_t> verzameld_;  // the gathered candidates of an end
   std::vector<std::uint32_t> gebruiktSindsOpschonen_;
   std::vector<bool> opgeschoond_ = std::vector<bool>(lijst_.size());  // taken out by a memory clearing
 };

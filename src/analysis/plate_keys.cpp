@@ -85,6 +85,21 @@ RKentekenkenmerk KentekenkenmerkVan(const RSleutelplan& plan, std::string_view k
   return k;
 }
 
+RKentekenkenmerk Ingevuld(const RKentekenkenmerk& kenmerk, int positie, int code) {
+  RKentekenkenmerk k = kenmerk;
+  const auto bit = static_cast<std::uint8_t>(1u << positie);
+  const int schuif = 8 * positie;
+  k.wildcards = static_cast<std::uint8_t>(k.wildcards & ~bit);
+  k.tekens &= ~(std::uint64_t{0xFF} << schuif);
+  if (code == KentekenpositieLeeg) {
+    k.leeg |= bit;
+  } else {
+    k.leeg = static_cast<std::uint8_t>(k.leeg & ~bit);
+    k.tekens |= std::uint64_t{static_cast<std::uint8_t>(code)} << schuif;
+  }
+  return k;
+}
+
 std::optional<std::uint64_t> Sleutel(const RKentekenkenmerk& k, RSleutelvorm vorm) {
   if (k.wildcards & vorm.posities) return std::nullopt;
   // The form itself, then nine bits per position: 0 for a position the form does not cover,

@@ -5,9 +5,9 @@
 // instead of comparing it with every registration within the travel time. The keys only
 // narrow the candidates: every candidate is still compared by KentekensGelijk itself.
 //
-// Why the keys hold, for plates without a wildcard in a compared position (a plate with one
-// is compared with every candidate when wildcards count; without wildcards a wildcard is a
-// character that equals nothing, not even itself, and a key over it is never made):
+// Why the keys hold, for plates without a wildcard in a compared position (without wildcards
+// a wildcard is a character that equals nothing, not even itself, and a key over it is never
+// made):
 //  - equal by the swapped-pair test: every compared pair is straight or swapped, so each
 //    pair holds the same two characters in either order: one key over the unordered pairs;
 //  - equal by the different-characters test with at most d differences among k compared
@@ -16,6 +16,15 @@
 //    that many positions (none when 2k - d is 0: every plate is a candidate).
 // A cheaper test before the full comparison: both tests allow at most max(swapped, different)
 // positions that differ (a swapped pair differs in at most its two positions).
+//
+// When wildcards count, a plate with one wildcard among the compared positions takes part
+// through its fillings: the plate with the wildcard replaced by a character (or by the empty
+// position) that some plate holds in that pair. If two plates compare equal, filling the
+// wildcard of each with the character the other holds there (in a swapped pair: the one that
+// makes the pair a plain swap) gives two plates without wildcards that differ in the same
+// positions, or hold the same pairs, so they share a key as above. A plate with one wildcard
+// is therefore found under the keys of all its fillings, and looks up those keys itself.
+// Plates with more wildcards are few; they are compared with every candidate.
 
 #include <array>
 #include <bit>
@@ -59,11 +68,21 @@ struct RKentekenkenmerk {
 
 RKentekenkenmerk KentekenkenmerkVan(const RSleutelplan& plan, std::string_view kenteken);
 
-// A plate with a wildcard in a compared position while wildcards count: it is compared with
-// every candidate rather than found by key.
-inline bool IsWildcardkenteken(const RSleutelplan& plan, const RKentekenkenmerk& k) {
-  return plan.metWildcards && (k.wildcards & plan.vergeleken) != 0;
+// The compared positions that hold a wildcard while wildcards count (bit i for position
+// i + 1); none without wildcards, where the wildcard is a character like any other.
+inline unsigned Wildcardposities(const RSleutelplan& plan, const RKentekenkenmerk& k) {
+  return plan.metWildcards ? (k.wildcards & plan.vergeleken) : 0u;
 }
+
+// A plate with more than one wildcard among the compared positions while wildcards count: it
+// is compared with every candidate rather than found by key.
+inline bool IsMeervoudigWildcardkenteken(const RSleutelplan& plan, const RKentekenkenmerk& k) {
+  return std::popcount(Wildcardposities(plan, k)) > 1;
+}
+
+// The plate with the character at `positie` (0..5) replaced by `code`, a byte or
+// KentekenpositieLeeg for the empty position; the position no longer holds a wildcard.
+RKentekenkenmerk Ingevuld(const RKentekenkenmerk& kenmerk, int positie, int code);
 
 // The key of a plate in one form; empty when the form covers a wildcard (such a key would
 // never be shared by an equal plate).
