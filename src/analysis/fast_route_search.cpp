@@ -43,22 +43,84 @@ struct RWerkregistratie {
   bool gebruikt = false;  // the registration's used mark, kept beside the list for the scans
 };
 
-// An index entry: a 32-bit digest of the key above the list index, so that the entries of one
-// key lie together in list order. Two keys with the same digest only add candidates, which
-// the full comparison turns down; it halves the index's memory.
-using Indexregel = std::uint64_t;
+// The index of the keys. An entry holds a 32-bit digest of the key above the list index; two
+// keys with the same digest only add candidates, which the full comparison turns down. The
+// entries are spread over buckets by the top bits of their digest, as many buckets as
+// entries, so a key's entries are found in one small bucket instead of by a search through
+// them all; within a bucket they keep list order, since they are added in list order.
+class Sleutelindex {
+ public:
+  using Regel = std::uint64_t;
 
-std::uint64_t Indexregelvan(std::uint64_t sleutel, std::uint32_t index) {
-  // The finaliser of splitmix64: every key bit reaches the digest.
-  sleutel ^= sleutel >> 30;
-  sleutel *= 0xBF58476D1CE4E5B9ull;
-  sleutel ^= sleutel >> 27;
-  sleutel *= 0x94D049BB133111EBull;
-  sleutel ^= sleutel >> 31;
-  return (sleutel & 0xFFFFFFFF00000000ull) | index;
-}
+  static std::uint32_t Digest(std::uint64_t sleutel) {
+    // The finaliser of splitmix64: every key bit reaches the digest.
+    sleutel ^= sleutel >> 30;
+    sleutel *= 0xBF58476D1CE4E5B9ull;
+    sleutel ^= sleutel >> 27;
+    sleutel *= 0x94D049BB133111EBull;
+    sleutel ^= sleutel >> 31;
+    return static_cast<std::uint32_t>(sleutel >> 32);
+  }
+  static std::uint32_t IndexVan(Regel regel) { return static_cast<std::uint32_t>(regel); }
+  static std::uint32_t DigestVan(Regel regel) { return static_cast<std::uint32_t>(regel >> 32); }
 
-std::uint32_t IndexVan(Indexregel regel) { return static_cast<std::uint32_t>(regel); }
+  // Entries are added in list order.
+  void Toevoegen(std::uint64_t sleutel, std::uint32_t index) {
+    regels_.push_back((std::uint64_t{Digest(sleutel)} << 32) | index);
+  }
+
+  // Spreads the entries over their buckets (a counting sort, which keeps list order).
+  void Afronden() {
+    bits_ = 4;
+    while (bits_ < 32 && (std::size_t{1} << bits_) < regels_.size()) ++bits_;
+    begin_.assign((std::size_t{1} << bits_) + 1, 0);
+    for (Regel r : regels_) ++begin_[Emmer(DigestVan(r)) + 1];
+    for (std::size_t b = 1; b < begin_.size(); ++b) begin_[b] += begin_[b - 1];
+    std::vector<Regel> verdeeld(regels_.size());
+    std::vector<std::uint32_t> plek(begin_.begin(), begin_.end() - 1);
+    for (Regel r : regels_) verdeeld[plek[Emmer(DigestVan(r))]++] = r;
+    regels_ = std::move(verdeeld);
+  }
+
+  // The entries of one key from a list index on, in list order.
+  class Cursor {
+   public:
+    Cursor() = default;
+    Cursor(const Regel* plek, const Regel* eind, std::uint32_t digest, std::uint32_t vanaf)
+        : plek_(plek), eind_(eind), digest_(digest) {
+      plek_ = std::partition_point(plek_, eind_, [vanaf](Regel r) { return IndexVan(r) < vanaf; });
+      Zoeken();
+    }
+    bool Klaar() const { return plek_ == eind_; }
+    std::uint32_t Index() const { return IndexVan(*plek_); }
+    void Volgende() {
+      ++plek_;
+      Zoeken();
+    }
+
+   private:
+    void Zoeken() {
+      while (plek_ != eind_ && DigestVan(*plek_) != digest_) ++plek_;
+    }
+    const Regel* plek_ = nullptr;
+    const Regel* eind_ = nullptr;
+    std::uint32_t digest_ = 0;
+  };
+
+  Cursor Vanaf(std::uint64_t sleutel, std::uint32_t vanaf) const {
+    if (regels_.empty()) return {};
+    const std::uint32_t digest = Digest(sleutel);
+    const std::size_t b = Emmer(digest);
+    return Cursor(regels_.data() + begin_[b], regels_.data() + begin_[b + 1], digest, vanaf);
+  }
+
+ private:
+  std::size_t Emmer(std::uint32_t digest) const { return digest >> (32 - bits_); }
+
+  std::vector<Regel> regels_;
+  std::vector<std::uint32_t> begin_;  // per bucket its first entry, and the end
+  int bits_ = 4;
+};
 
 struct RKandidaat {
   std::size_t index;
@@ -180,9 +242,9 @@ class Iteratiezoeker {
         wildcards_.push_back(index);
         continue;
       }
-      SleutelsVan(w.kenmerk, [&](std::uint64_t sleutel) { index_.push_back(Indexregelvan(sleutel, index)); });
+      SleutelsVan(w.kenmerk, [&](std::uint64_t sleutel) { index_.Toevoegen(sleutel, index); });
     }
-    std::sort(index_.begin(), index_.end());
+    index_.Afronden();
   }
 
   std::optional<std::size_t> VolgendeStart(std::size_t vanaf) const {
@@ -251,34 +313,29 @@ class Iteratiezoeker {
     }
     if (Wildcardposities(plan_, we.kenmerk)) return EersteVanVullingen(e, laatste, eerstePost);
 
-    // One cursor per key of the end, and one through the wildcard plates; they are merged in
-    // list order.
-    struct Cursor {
-      const Indexregel* plek;
-      const Indexregel* eind;
-    };
-    std::array<Cursor, 24> cursors;
+    // One cursor per key of the end, and one through the plates with several wildcards; they
+    // are merged in list order.
+    std::array<Sleutelindex::Cursor, 24> cursors;
     std::size_t aantal = 0;
     const auto volgendeIndex = static_cast<std::uint32_t>(e + 1);
     for (const RSleutelvorm& vorm : plan_.vormen) {
       const auto sleutel = Sleutel(we.kenmerk, vorm);
       if (!sleutel) continue;
-      const auto plek = std::lower_bound(index_.begin(), index_.end(), Indexregelvan(*sleutel, volgendeIndex));
-      const auto grens = std::upper_bound(plek, index_.end(), Indexregelvan(*sleutel, UINT32_MAX));
-      if (plek != grens) cursors[aantal++] = {&*plek, &*plek + (grens - plek)};
+      const Sleutelindex::Cursor c = index_.Vanaf(*sleutel, volgendeIndex);
+      if (!c.Klaar()) cursors[aantal++] = c;
     }
     auto wildcard = std::lower_bound(wildcards_.begin(), wildcards_.end(), volgendeIndex);
 
     for (;;) {
       std::size_t kleinste = laatste + 1;
       for (std::size_t c = 0; c < aantal; ++c)
-        if (cursors[c].plek != cursors[c].eind) kleinste = std::min<std::size_t>(kleinste, IndexVan(*cursors[c].plek));
+        if (!cursors[c].Klaar()) kleinste = std::min<std::size_t>(kleinste, cursors[c].Index());
       if (wildcard != wildcards_.end()) kleinste = std::min<std::size_t>(kleinste, *wildcard);
       if (kleinste > laatste || kleinste >= lijst_.size()) return std::nullopt;
       if (ui_.BerekeningAfbreken) return std::nullopt;
       if (auto k = Beoordelen(e, kleinste, eerstePost)) return k;
       for (std::size_t c = 0; c < aantal; ++c)
-        if (cursors[c].plek != cursors[c].eind && IndexVan(*cursors[c].plek) == kleinste) ++cursors[c].plek;
+        if (!cursors[c].Klaar() && cursors[c].Index() == kleinste) cursors[c].Volgende();
       if (wildcard != wildcards_.end() && *wildcard == kleinste) ++wildcard;
     }
   }
@@ -290,10 +347,9 @@ class Iteratiezoeker {
     const std::size_t grens = std::min(laatste, lijst_.size() - 1);
     verzameld_.clear();
     SleutelsVan(werk_[e].kenmerk, [&](std::uint64_t sleutel) {
-      const Indexregel tot = Indexregelvan(sleutel, UINT32_MAX);
-      for (auto plek = std::lower_bound(index_.begin(), index_.end(), Indexregelvan(sleutel, volgendeIndex));
-           plek != index_.end() && *plek <= tot && IndexVan(*plek) <= grens; ++plek)
-        verzameld_.push_back(IndexVan(*plek));
+      for (Sleutelindex::Cursor c = index_.Vanaf(sleutel, volgendeIndex); !c.Klaar() && c.Index() <= grens;
+           c.Volgende())
+        verzameld_.push_back(c.Index());
     });
     for (auto w = std::lower_bound(wildcards_.begin(), wildcards_.end(), volgendeIndex);
          w != wildcards_.end() && *w <= grens; ++w)
@@ -314,7 +370,7 @@ class Iteratiezoeker {
   const Doorrijtijdparen paren_;
   std::vector<RWerkregistratie> werk_;
   Scangrens grens_;
-  std::vector<Indexregel> index_;
+  Sleutelindex index_;
   std::vector<std::uint32_t> wildcards_;          // candidates with more than one wildcard
   std::array<std::vector<int>, 3> vullingen_;     // per pair: what a wildcard is filled with
   mutable std::vector<std::uint32_t> verzameld_;  // the gathered candidates of an end
