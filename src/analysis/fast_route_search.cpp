@@ -107,6 +107,28 @@ class Sleutelindex {
     std::uint32_t digest_ = 0;
   };
 
+  // The list indices of the entries of many keys from `vanaf` up to and including `tot`, in
+  // no particular order. The buckets are fetched from memory all at once, not one after the
+  // other: an end with a wildcard looks up dozens of keys.
+  void Verzamelen(const std::vector<std::uint64_t>& sleutels, std::uint32_t vanaf, std::uint32_t tot,
+                  std::vector<std::uint32_t>& uit) const {
+    if (regels_.empty()) return;
+    emmers_.clear();
+    for (std::uint64_t sleutel : sleutels) {
+      const std::uint32_t digest = Digest(sleutel);
+      const std::size_t b = Emmer(digest);
+      __builtin_prefetch(&begin_[b]);
+      emmers_.push_back({digest, static_cast<std::uint32_t>(b)});
+    }
+    for (auto& [digest, b] : emmers_) {
+      __builtin_prefetch(regels_.data() + begin_[b]);
+    }
+    for (const auto& [digest, b] : emmers_)
+      for (Cursor c(regels_.data() + begin_[b], regels_.data() + begin_[b + 1], digest, vanaf);
+           !c.Klaar() && c.Index() <= tot; c.Volgende())
+        uit.push_back(c.Index());
+  }
+
   Cursor Vanaf(std::uint64_t sleutel, std::uint32_t vanaf) const {
     if (regels_.empty()) return {};
     const std::uint32_t digest = Digest(sleutel);
@@ -120,6 +142,7 @@ class Sleutelindex {
   std::vector<Regel> regels_;
   std::vector<std::uint32_t> begin_;  // per bucket its first entry, and the end
   int bits_ = 4;
+  mutable std::vector<std::pair<std::uint32_t, std::uint32_t>> emmers_;  // digest and bucket
 };
 
 struct RKandidaat {
@@ -346,11 +369,9 @@ class Iteratiezoeker {
     const auto volgendeIndex = static_cast<std::uint32_t>(e + 1);
     const std::size_t grens = std::min(laatste, lijst_.size() - 1);
     verzameld_.clear();
-    SleutelsVan(werk_[e].kenmerk, [&](std::uint64_t sleutel) {
-      for (Sleutelindex::Cursor c = index_.Vanaf(sleutel, volgendeIndex); !c.Klaar() && c.Index() <= grens;
-           c.Volgende())
-        verzameld_.push_back(c.Index());
-    });
+    sleutels_.clear();
+    SleutelsVan(werk_[e].kenmerk, [&](std::uint64_t sleutel) { sleutels_.push_back(sleutel); });
+    index_.Verzamelen(sleutels_, volgendeIndex, static_cast<std::uint32_t>(grens), verzameld_);
     for (auto w = std::lower_bound(wildcards_.begin(), wildcards_.end(), volgendeIndex);
          w != wildcards_.end() && *w <= grens; ++w)
       verzameld_.push_back(*w);
@@ -371,9 +392,10 @@ class Iteratiezoeker {
   std::vector<RWerkregistratie> werk_;
   Scangrens grens_;
   Sleutelindex index_;
-  std::vector<std::uint32_t> wildcards_;          // candidates with more than one wildcard
-  std::array<std::vector<int>, 3> vullingen_;     // per pair: what a wildcard is filled with
-  mutable std::vector<std::uint32_t> verzameld_;  // the gathered candidates of an end
+  std::vector<std::uint32_t> wildcards_;       // candidates with more than one wildcard
+  std::array<std::vector<int>, 3> vullingen_;  // per pair: what a wildcard is filled with
+  mutable std::vector<std::uint32_t> verzameld_;
+  mutable std::vector<std::uint64_t> sleutels_;  // the gathered candidates of an end
   std::vector<std::uint32_t> gebruiktSindsOpschonen_;
   std::vector<bool> opgeschoond_ = std::vector<bool>(lijst_.size());  // taken out by a memory clearing
 };
