@@ -129,11 +129,26 @@ class Sleutelindex {
         uit.push_back(c.Index());
   }
 
-  Cursor Vanaf(std::uint64_t sleutel, std::uint32_t vanaf) const {
-    if (regels_.empty()) return {};
-    const std::uint32_t digest = Digest(sleutel);
-    const std::size_t b = Emmer(digest);
-    return Cursor(regels_.data() + begin_[b], regels_.data() + begin_[b + 1], digest, vanaf);
+  // A cursor per key, from `vanaf` on, into `uit`; the keys without entries there get none.
+  // Returns the number of cursors. The buckets are fetched from memory all at once.
+  std::size_t Cursors(const std::uint64_t* sleutels, std::size_t aantal, std::uint32_t vanaf, Cursor* uit) const {
+    if (regels_.empty()) return 0;
+    std::array<std::pair<std::uint32_t, std::uint32_t>, 32> emmers;
+    aantal = std::min(aantal, emmers.size());
+    for (std::size_t i = 0; i < aantal; ++i) {
+      const std::uint32_t digest = Digest(sleutels[i]);
+      const auto b = static_cast<std::uint32_t>(Emmer(digest));
+      __builtin_prefetch(&begin_[b]);
+      emmers[i] = {digest, b};
+    }
+    for (std::size_t i = 0; i < aantal; ++i) __builtin_prefetch(regels_.data() + begin_[emmers[i].second]);
+    std::size_t gevonden = 0;
+    for (std::size_t i = 0; i < aantal; ++i) {
+      const auto [digest, b] = emmers[i];
+      Cursor c(regels_.data() + begin_[b], regels_.data() + begin_[b + 1], digest, vanaf);
+      if (!c.Klaar()) uit[gevonden++] = c;
+    }
+    return gevonden;
   }
 
  private:
@@ -338,15 +353,13 @@ class Iteratiezoeker {
 
     // One cursor per key of the end, and one through the plates with several wildcards; they
     // are merged in list order.
+    std::array<std::uint64_t, 24> sleutels;
+    std::size_t aantalSleutels = 0;
+    for (const RSleutelvorm& vorm : plan_.vormen)
+      if (const auto sleutel = Sleutel(we.kenmerk, vorm)) sleutels[aantalSleutels++] = *sleutel;
     std::array<Sleutelindex::Cursor, 24> cursors;
-    std::size_t aantal = 0;
     const auto volgendeIndex = static_cast<std::uint32_t>(e + 1);
-    for (const RSleutelvorm& vorm : plan_.vormen) {
-      const auto sleutel = Sleutel(we.kenmerk, vorm);
-      if (!sleutel) continue;
-      const Sleutelindex::Cursor c = index_.Vanaf(*sleutel, volgendeIndex);
-      if (!c.Klaar()) cursors[aantal++] = c;
-    }
+    const std::size_t aantal = index_.Cursors(sleutels.data(), aantalSleutels, volgendeIndex, cursors.data());
     auto wildcard = std::lower_bound(wildcards_.begin(), wildcards_.end(), volgendeIndex);
 
     for (;;) {
