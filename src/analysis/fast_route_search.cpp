@@ -45,7 +45,7 @@ struct RWerkregistratie {
 
 // The index of the keys. An entry holds a 32-bit digest of the key above the list index; two
 // keys with the same digest only add candidates, which the full comparison turns down. The
-// entries are spread over buckets by the top bits of their digest, as many buckets as
+// entries are spread over buckets by the top bits of their digest, a bucket for about four
 // entries, so a key's entries are found in one small bucket instead of by a search through
 // them all; within a bucket they keep list order, since they are added in list order.
 class Sleutelindex {
@@ -71,8 +71,10 @@ class Sleutelindex {
 
   // Spreads the entries over their buckets (a counting sort, which keeps list order).
   void Afronden() {
+    // About four entries per bucket: half a cache line to search, and a table of buckets that
+    // stays small.
     bits_ = 4;
-    while (bits_ < 32 && (std::size_t{1} << bits_) < regels_.size()) ++bits_;
+    while (bits_ < 30 && (std::size_t{4} << bits_) < regels_.size()) ++bits_;
     begin_.assign((std::size_t{1} << bits_) + 1, 0);
     for (Regel r : regels_) ++begin_[Emmer(DigestVan(r)) + 1];
     for (std::size_t b = 1; b < begin_.size(); ++b) begin_[b] += begin_[b - 1];
