@@ -273,18 +273,37 @@ class Iteratiezoeker {
   // equals nothing.
   void IndexBouwen() {
     if (plan_.zonderSleutels) return;
-    if (plan_.metWildcards) VullingenVerzamelen();
+    if (plan_.metWildcards && !wildcardsApart_) VullingenVerzamelen();
     for (std::size_t i = 0; i < werk_.size(); ++i) {
       const RWerkregistratie& w = werk_[i];
       if (!w.vervolg || w.kenmerk.gemist) continue;
       const auto index = static_cast<std::uint32_t>(i);
-      if (IsMeervoudigWildcardkenteken(plan_, w.kenmerk)) {
+      if (MetAllenVergelijken(w.kenmerk)) {
         wildcards_.push_back(index);
         continue;
       }
+      const unsigned wild = Wildcardposities(plan_, w.kenmerk);
+      if (wildcardsApart_ && wild) {
+        eenWildcard_.push_back(index);
+        for (std::uint8_t keuze : keuzes_)
+          if (!(keuze & wild))
+            if (const auto sleutel = Sleutel(w.kenmerk, {keuze, false})) wildcardIndex_.Toevoegen(*sleutel, index);
+        continue;
+      }
       SleutelsVan(w.kenmerk, [&](std::uint64_t sleutel) { index_.Toevoegen(sleutel, index); });
+      if (wildcardsApart_)
+        for (std::uint8_t keuze : keuzes_)
+          if (const auto sleutel = Sleutel(w.kenmerk, {keuze, false})) keuzeIndex_.Toevoegen(*sleutel, index);
     }
     index_.Afronden();
+    keuzeIndex_.Afronden();
+    wildcardIndex_.Afronden();
+  }
+
+  // A plate compared with every candidate, and found by every end: more than one wildcard,
+  // or one where the keys of the plates with one wildcard would cover no position.
+  bool MetAllenVergelijken(const RKentekenkenmerk& k) const {
+    return IsMeervoudigWildcardkenteken(plan_, k) || (wildcardsOverAlles_ && Wildcardposities(plan_, k));
   }
 
   std::optional<std::size_t> VolgendeStart(std::size_t vanaf) const {
@@ -344,7 +363,7 @@ class Iteratiezoeker {
     const std::size_t laatste =
         grens_.EersteBoven(e + 1, long{we.minuten} + paren_.GrootsteMaximum(we.post));  // inclusive
 
-    if (plan_.zonderSleutels || IsMeervoudigWildcardkenteken(plan_, we.kenmerk)) {
+    if (plan_.zonderSleutels || MetAllenVergelijken(we.kenmerk)) {
       for (std::size_t j = e + 1; j <= laatste && j < lijst_.size(); ++j) {
         if (ui_.BerekeningAfbreken) return std::nullopt;
         if (auto k = Beoordelen(e, j, eerstePost)) return k;
@@ -353,15 +372,22 @@ class Iteratiezoeker {
     }
     if (Wildcardposities(plan_, we.kenmerk)) return EersteVanVullingen(e, laatste, eerstePost);
 
-    // One cursor per key of the end, and one through the plates with several wildcards; they
-    // are merged in list order.
-    std::array<std::uint64_t, 24> sleutels;
+    // One cursor per key of the end (and per choice of positions for the plates with one
+    // wildcard when they are kept apart), and one through the plates compared with every end;
+    // they are merged in list order.
+    std::array<std::uint64_t, 32> sleutels;
     std::size_t aantalSleutels = 0;
     for (const RSleutelvorm& vorm : plan_.vormen)
       if (const auto sleutel = Sleutel(we.kenmerk, vorm)) sleutels[aantalSleutels++] = *sleutel;
-    std::array<Sleutelindex::Cursor, 24> cursors;
+    std::array<Sleutelindex::Cursor, 64> cursors;
     const auto volgendeIndex = static_cast<std::uint32_t>(e + 1);
-    const std::size_t aantal = index_.Cursors(sleutels.data(), aantalSleutels, volgendeIndex, cursors.data());
+    std::size_t aantal = index_.Cursors(sleutels.data(), aantalSleutels, volgendeIndex, cursors.data());
+    if (wildcardsApart_) {
+      aantalSleutels = 0;
+      for (std::uint8_t keuze : keuzes_)
+        if (const auto sleutel = Sleutel(we.kenmerk, {keuze, false})) sleutels[aantalSleutels++] = *sleutel;
+      aantal += wildcardIndex_.Cursors(sleutels.data(), aantalSleutels, volgendeIndex, cursors.data() + aantal);
+    }
     auto wildcard = std::lower_bound(wildcards_.begin(), wildcards_.end(), volgendeIndex);
 
     for (;;) {
@@ -385,8 +411,21 @@ class Iteratiezoeker {
     const std::size_t grens = std::min(laatste, lijst_.size() - 1);
     verzameld_.clear();
     sleutels_.clear();
-    SleutelsVan(werk_[e].kenmerk, [&](std::uint64_t sleutel) { sleutels_.push_back(sleutel); });
-    index_.Verzamelen(sleutels_, volgendeIndex, static_cast<std::uint32_t>(grens), verzameld_);
+    if (wildcardsApart_) {
+      // The plates without wildcards through the choices of positions that miss the wildcard;
+      // the other plates with one wildcard all, as they may agree on fewer positions.
+      const unsigned wild = Wildcardposities(plan_, werk_[e].kenmerk);
+      for (std::uint8_t keuze : keuzes_)
+        if (!(keuze & wild))
+          if (const auto sleutel = Sleutel(werk_[e].kenmerk, {keuze, false})) sleutels_.push_back(*sleutel);
+      keuzeIndex_.Verzamelen(sleutels_, volgendeIndex, static_cast<std::uint32_t>(grens), verzameld_);
+      for (auto w = std::lower_bound(eenWildcard_.begin(), eenWildcard_.end(), volgendeIndex);
+           w != eenWildcard_.end() && *w <= grens; ++w)
+        verzameld_.push_back(*w);
+    } else {
+      SleutelsVan(werk_[e].kenmerk, [&](std::uint64_t sleutel) { sleutels_.push_back(sleutel); });
+      index_.Verzamelen(sleutels_, volgendeIndex, static_cast<std::uint32_t>(grens), verzameld_);
+    }
     for (auto w = std::lower_bound(wildcards_.begin(), wildcards_.end(), volgendeIndex);
          w != wildcards_.end() && *w <= grens; ++w)
       verzameld_.push_back(*w);
@@ -407,6 +446,15 @@ class Iteratiezoeker {
   std::vector<RWerkregistratie> werk_;
   Scangrens grens_;
   Sleutelindex index_;
+  // With keys over choices of single positions the plates with one wildcard are kept apart:
+  // found by the choices of positions that they and the plates without wildcards agree on.
+  const bool wildcardsApart_ = plan_.metWildcards && plan_.positievormen && WildcardKeuze(plan_) >= 1;
+  const bool wildcardsOverAlles_ = plan_.metWildcards && plan_.positievormen && WildcardKeuze(plan_) < 1;
+  const std::vector<std::uint8_t> keuzes_ =
+      wildcardsApart_ ? Positiekeuzes(plan_.vergeleken, WildcardKeuze(plan_)) : std::vector<std::uint8_t>{};
+  Sleutelindex keuzeIndex_;                    // plates without wildcards, by every choice of positions
+  Sleutelindex wildcardIndex_;                 // plates with one wildcard, by the choices that miss it
+  std::vector<std::uint32_t> eenWildcard_;     // the candidates with one wildcard
   std::vector<std::uint32_t> wildcards_;       // candidates with more than one wildcard
   std::array<std::vector<int>, 3> vullingen_;  // per pair: what a wildcard is filled with
   mutable std::vector<std::uint32_t> verzameld_;

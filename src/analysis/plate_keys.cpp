@@ -10,15 +10,14 @@ constexpr int Paren = 3;
 
 std::uint8_t PaarMasker(int paar) { return static_cast<std::uint8_t>(0b11u << (2 * paar)); }
 
-// Every choice of `aantal` of the set bits of `uit`, as masks.
-std::vector<std::uint8_t> Keuzes(std::uint8_t uit, int aantal) {
+}  // namespace
+
+std::vector<std::uint8_t> Positiekeuzes(std::uint8_t uit, int aantal) {
   std::vector<std::uint8_t> keuzes;
   for (unsigned m = 0; m < 64; ++m)
     if ((m & ~unsigned{uit}) == 0 && std::popcount(m) == aantal) keuzes.push_back(static_cast<std::uint8_t>(m));
   return keuzes;
 }
-
-}  // namespace
 
 RSleutelplan SleutelplanVoor(const RVergelijkingsInstellingen& in) {
   RSleutelplan plan;
@@ -55,14 +54,16 @@ RSleutelplan SleutelplanVoor(const RVergelijkingsInstellingen& in) {
   } else if (verschillend < k) {
     std::uint8_t paarbits = 0;
     for (int p : paren) paarbits |= static_cast<std::uint8_t>(1u << p);
-    for (std::uint8_t keuze : Keuzes(paarbits, k - verschillend)) {
+    for (std::uint8_t keuze : Positiekeuzes(paarbits, k - verschillend)) {
       std::uint8_t posities = 0;
       for (int p = 0; p < Paren; ++p)
         if (keuze & (1u << p)) posities |= PaarMasker(p);
       plan.vormen.push_back({posities, false});
     }
   } else if (2 * k - verschillend > 0) {
-    for (std::uint8_t keuze : Keuzes(plan.vergeleken, 2 * k - verschillend)) plan.vormen.push_back({keuze, false});
+    plan.positievormen = true;
+    for (std::uint8_t keuze : Positiekeuzes(plan.vergeleken, 2 * k - verschillend))
+      plan.vormen.push_back({keuze, false});
   } else {
     plan.zonderSleutels = true;
   }

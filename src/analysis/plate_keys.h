@@ -25,6 +25,12 @@
 // positions, or hold the same pairs, so they share a key as above. A plate with one wildcard
 // is therefore found under the keys of all its fillings, and looks up those keys itself.
 // Plates with more wildcards are few; they are compared with every candidate.
+//
+// With many differing characters (keys over choices of single positions) a plate has many
+// fillings. There a plate with one wildcard is found otherwise: against a plate without
+// wildcards at most t = max(swapped, different) of the other compared positions differ, so
+// they agree on at least (compared - 1 - t) of them; a key over each choice of that many
+// positions without the wildcard finds it (RSleutelplan::wildcardKeuze).
 
 #include <array>
 #include <bit>
@@ -48,6 +54,7 @@ struct RSleutelvorm {
 struct RSleutelplan {
   std::vector<RSleutelvorm> vormen;  // every candidate shares one of these keys ...
   bool zonderSleutels = false;       // ... unless no key narrows them: every plate a candidate
+  bool positievormen = false;        // the keys are choices of single positions, not of pairs
   std::uint8_t vergeleken = 0;       // the compared positions
   int toegestaneAfwijking = 6;       // the quick test: at most this many positions differ
   bool metWildcards = false;
@@ -57,6 +64,15 @@ struct RSleutelplan {
 };
 
 RSleutelplan SleutelplanVoor(const RVergelijkingsInstellingen& vergelijking);
+
+// The number of positions that a plate with one wildcard and a plate without agree on at
+// least, among the compared positions without the wildcard, when they can compare equal.
+inline int WildcardKeuze(const RSleutelplan& plan) {
+  return std::popcount(unsigned{plan.vergeleken}) - 1 - plan.toegestaneAfwijking;
+}
+
+// Every choice of `aantal` of the positions of `uit` (bit i for position i + 1).
+std::vector<std::uint8_t> Positiekeuzes(std::uint8_t uit, int aantal);
 
 // A plate as the keys and the quick test see it.
 struct RKentekenkenmerk {
