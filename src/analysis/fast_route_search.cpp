@@ -284,10 +284,13 @@ class Iteratiezoeker {
       }
       const unsigned wild = Wildcardposities(plan_, w.kenmerk);
       if (wildcardsApart_ && wild) {
-        eenWildcard_.push_back(index);
         for (std::uint8_t keuze : keuzes_)
           if (!(keuze & wild))
             if (const auto sleutel = Sleutel(w.kenmerk, {keuze, false})) wildcardIndex_.Toevoegen(*sleutel, index);
+        if (kleineKeuzes_.empty()) eenWildcard_.push_back(index);
+        for (std::uint8_t keuze : kleineKeuzes_)
+          if (!(keuze & wild))
+            if (const auto sleutel = Sleutel(w.kenmerk, {keuze, false})) onderlingIndex_.Toevoegen(*sleutel, index);
         continue;
       }
       SleutelsVan(w.kenmerk, [&](std::uint64_t sleutel) { index_.Toevoegen(sleutel, index); });
@@ -298,6 +301,7 @@ class Iteratiezoeker {
     index_.Afronden();
     keuzeIndex_.Afronden();
     wildcardIndex_.Afronden();
+    onderlingIndex_.Afronden();
   }
 
   // A plate compared with every candidate, and found by every end: more than one wildcard,
@@ -413,12 +417,18 @@ class Iteratiezoeker {
     sleutels_.clear();
     if (wildcardsApart_) {
       // The plates without wildcards through the choices of positions that miss the wildcard;
-      // the other plates with one wildcard all, as they may agree on fewer positions.
+      // the other plates with one wildcard through choices of one position fewer, since their
+      // own wildcard may lie elsewhere.
       const unsigned wild = Wildcardposities(plan_, werk_[e].kenmerk);
       for (std::uint8_t keuze : keuzes_)
         if (!(keuze & wild))
           if (const auto sleutel = Sleutel(werk_[e].kenmerk, {keuze, false})) sleutels_.push_back(*sleutel);
       keuzeIndex_.Verzamelen(sleutels_, volgendeIndex, static_cast<std::uint32_t>(grens), verzameld_);
+      sleutels_.clear();
+      for (std::uint8_t keuze : kleineKeuzes_)
+        if (!(keuze & wild))
+          if (const auto sleutel = Sleutel(werk_[e].kenmerk, {keuze, false})) sleutels_.push_back(*sleutel);
+      onderlingIndex_.Verzamelen(sleutels_, volgendeIndex, static_cast<std::uint32_t>(grens), verzameld_);
       for (auto w = std::lower_bound(eenWildcard_.begin(), eenWildcard_.end(), volgendeIndex);
            w != eenWildcard_.end() && *w <= grens; ++w)
         verzameld_.push_back(*w);
@@ -452,9 +462,14 @@ class Iteratiezoeker {
   const bool wildcardsOverAlles_ = plan_.metWildcards && plan_.positievormen && WildcardKeuze(plan_) < 1;
   const std::vector<std::uint8_t> keuzes_ =
       wildcardsApart_ ? Positiekeuzes(plan_.vergeleken, WildcardKeuze(plan_)) : std::vector<std::uint8_t>{};
+  // Two plates with one wildcard each, in different places, agree on one position fewer.
+  const std::vector<std::uint8_t> kleineKeuzes_ = wildcardsApart_ && WildcardKeuze(plan_) >= 2
+                                                      ? Positiekeuzes(plan_.vergeleken, WildcardKeuze(plan_) - 1)
+                                                      : std::vector<std::uint8_t>{};
   Sleutelindex keuzeIndex_;                    // plates without wildcards, by every choice of positions
   Sleutelindex wildcardIndex_;                 // plates with one wildcard, by the choices that miss it
-  std::vector<std::uint32_t> eenWildcard_;     // the candidates with one wildcard
+  Sleutelindex onderlingIndex_;                // the same by the smaller choices, for their own kind
+  std::vector<std::uint32_t> eenWildcard_;     // the candidates with one wildcard, without smaller choices
   std::vector<std::uint32_t> wildcards_;       // candidates with more than one wildcard
   std::array<std::vector<int>, 3> vullingen_;  // per pair: what a wildcard is filled with
   mutable std::vector<std::uint32_t> verzameld_;
