@@ -317,7 +317,8 @@ class Iteratiezoeker {
   }
 
   bool RouteBouwen(std::size_t start) {
-    std::vector<RRegistratie> punten = {lijst_[start]};
+    std::vector<RRegistratie>& punten = punten_;  // reused: most starts make no route
+    punten.assign(1, lijst_[start]);
     const int eerstePost = werk_[start].post;
     std::size_t eind = start;
     while (std::optional<RKandidaat> x = EersteKandidaat(eind, eerstePost)) {
@@ -472,6 +473,7 @@ class Iteratiezoeker {
   std::vector<std::uint32_t> eenWildcard_;     // the candidates with one wildcard, without smaller choices
   std::vector<std::uint32_t> wildcards_;       // candidates with more than one wildcard
   std::array<std::vector<int>, 3> vullingen_;  // per pair: what a wildcard is filled with
+  std::vector<RRegistratie> punten_;           // the route under construction
   mutable std::vector<std::uint32_t> verzameld_;
   mutable std::vector<std::uint64_t> sleutels_;  // the gathered candidates of an end
   std::vector<std::uint32_t> gebruiktSindsOpschonen_;
