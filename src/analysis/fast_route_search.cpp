@@ -131,23 +131,35 @@ class Sleutelindex {
         uit.push_back(c.Index());
   }
 
-  // A cursor per key, from `vanaf` on, into `uit`; the keys without entries there get none.
-  // Returns the number of cursors. The buckets are fetched from memory all at once.
-  std::size_t Cursors(const std::uint64_t* sleutels, std::size_t aantal, std::uint32_t vanaf, Cursor* uit) const {
-    if (regels_.empty()) return 0;
-    std::array<std::pair<std::uint32_t, std::uint32_t>, 32> emmers;
-    aantal = std::min(aantal, emmers.size());
+  // A lookup of one key: where its bucket lies, fetched ahead of the reads.
+  struct Opzoeking {
+    const Sleutelindex* index;
+    std::uint32_t digest;
+    std::uint32_t emmer;
+  };
+
+  // Starts the lookup of a key: the bucket's place in the table is fetched from memory.
+  std::optional<Opzoeking> Voorbereiden(std::uint64_t sleutel) const {
+    if (regels_.empty()) return std::nullopt;
+    const std::uint32_t digest = Digest(sleutel);
+    const auto b = static_cast<std::uint32_t>(Emmer(digest));
+    __builtin_prefetch(&begin_[b]);
+    return Opzoeking{this, digest, b};
+  }
+
+  // A cursor per prepared lookup, from `vanaf` on, into `uit`; the keys without entries there
+  // get none. Returns the number of cursors. The buckets of all lookups are fetched from
+  // memory at once, whichever index they belong to.
+  static std::size_t Cursors(const Opzoeking* opzoekingen, std::size_t aantal, std::uint32_t vanaf, Cursor* uit) {
     for (std::size_t i = 0; i < aantal; ++i) {
-      const std::uint32_t digest = Digest(sleutels[i]);
-      const auto b = static_cast<std::uint32_t>(Emmer(digest));
-      __builtin_prefetch(&begin_[b]);
-      emmers[i] = {digest, b};
+      const Opzoeking& o = opzoekingen[i];
+      __builtin_prefetch(o.index->regels_.data() + o.index->begin_[o.emmer]);
     }
-    for (std::size_t i = 0; i < aantal; ++i) __builtin_prefetch(regels_.data() + begin_[emmers[i].second]);
     std::size_t gevonden = 0;
     for (std::size_t i = 0; i < aantal; ++i) {
-      const auto [digest, b] = emmers[i];
-      Cursor c(regels_.data() + begin_[b], regels_.data() + begin_[b + 1], digest, vanaf);
+      const Opzoeking& o = opzoekingen[i];
+      const Regel* data = o.index->regels_.data();
+      Cursor c(data + o.index->begin_[o.emmer], data + o.index->begin_[o.emmer + 1], o.digest, vanaf);
       if (!c.Klaar()) uit[gevonden++] = c;
     }
     return gevonden;
@@ -380,19 +392,18 @@ class Iteratiezoeker {
     // One cursor per key of the end (and per choice of positions for the plates with one
     // wildcard when they are kept apart), and one through the plates compared with every end;
     // they are merged in list order.
-    std::array<std::uint64_t, 32> sleutels;
-    std::size_t aantalSleutels = 0;
-    for (const RSleutelvorm& vorm : plan_.vormen)
-      if (const auto sleutel = Sleutel(we.kenmerk, vorm)) sleutels[aantalSleutels++] = *sleutel;
+    std::array<Sleutelindex::Opzoeking, 64> opzoekingen;
+    std::size_t aantalOpzoekingen = 0;
+    auto opzoeken = [&](const Sleutelindex& index, std::optional<std::uint64_t> sleutel) {
+      if (!sleutel) return;
+      if (const auto o = index.Voorbereiden(*sleutel)) opzoekingen[aantalOpzoekingen++] = *o;
+    };
+    for (const RSleutelvorm& vorm : plan_.vormen) opzoeken(index_, Sleutel(we.kenmerk, vorm));
+    for (std::uint8_t keuze : keuzes_) opzoeken(wildcardIndex_, Sleutel(we.kenmerk, {keuze, false}));
     std::array<Sleutelindex::Cursor, 64> cursors;
     const auto volgendeIndex = static_cast<std::uint32_t>(e + 1);
-    std::size_t aantal = index_.Cursors(sleutels.data(), aantalSleutels, volgendeIndex, cursors.data());
-    if (wildcardsApart_) {
-      aantalSleutels = 0;
-      for (std::uint8_t keuze : keuzes_)
-        if (const auto sleutel = Sleutel(we.kenmerk, {keuze, false})) sleutels[aantalSleutels++] = *sleutel;
-      aantal += wildcardIndex_.Cursors(sleutels.data(), aantalSleutels, volgendeIndex, cursors.data() + aantal);
-    }
+    const std::size_t aantal =
+        Sleutelindex::Cursors(opzoekingen.data(), aantalOpzoekingen, volgendeIndex, cursors.data());
     auto wildcard = std::lower_bound(wildcards_.begin(), wildcards_.end(), volgendeIndex);
 
     for (;;) {
