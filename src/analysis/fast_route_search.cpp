@@ -267,11 +267,14 @@ class Iteratiezoeker {
 
   // The keys under which a plate is found, and which it looks up as an end: its own keys, or
   // with one wildcard those of its fillings.
+  // When the plates with one wildcard are kept apart, theirs are only the keys over the
+  // unordered pairs: the choices of positions take the place of the others.
   template <typename Doe>
   void SleutelsVan(const RKentekenkenmerk& k, Doe&& doe) const {
     const unsigned wild = Wildcardposities(plan_, k);
     const int positie = wild ? std::countr_zero(wild) : -1;
     for (const RSleutelvorm& vorm : plan_.vormen) {
+      if (positie >= 0 && wildcardsApart_ && !vorm.ongeordend) continue;
       if (positie < 0 || !(vorm.posities & wild)) {
         if (const auto sleutel = Sleutel(k, vorm)) doe(*sleutel);
         continue;
@@ -285,7 +288,7 @@ class Iteratiezoeker {
   // equals nothing.
   void IndexBouwen() {
     if (plan_.zonderSleutels) return;
-    if (plan_.metWildcards && !wildcardsApart_) VullingenVerzamelen();
+    if (plan_.metWildcards) VullingenVerzamelen();
     for (std::size_t i = 0; i < werk_.size(); ++i) {
       const RWerkregistratie& w = werk_[i];
       if (!w.vervolg || w.kenmerk.gemist) continue;
@@ -296,6 +299,7 @@ class Iteratiezoeker {
       }
       const unsigned wild = Wildcardposities(plan_, w.kenmerk);
       if (wildcardsApart_ && wild) {
+        SleutelsVan(w.kenmerk, [&](std::uint64_t sleutel) { index_.Toevoegen(sleutel, index); });
         for (std::uint8_t keuze : keuzes_)
           if (!(keuze & wild))
             if (const auto sleutel = Sleutel(w.kenmerk, {keuze, false})) wildcardIndex_.Toevoegen(*sleutel, index);
@@ -444,6 +448,10 @@ class Iteratiezoeker {
       for (auto w = std::lower_bound(eenWildcard_.begin(), eenWildcard_.end(), volgendeIndex);
            w != eenWildcard_.end() && *w <= grens; ++w)
         verzameld_.push_back(*w);
+      // Swapped pairs through the fillings of the unordered pairs.
+      sleutels_.clear();
+      SleutelsVan(werk_[e].kenmerk, [&](std::uint64_t sleutel) { sleutels_.push_back(sleutel); });
+      index_.Verzamelen(sleutels_, volgendeIndex, static_cast<std::uint32_t>(grens), verzameld_);
     } else {
       SleutelsVan(werk_[e].kenmerk, [&](std::uint64_t sleutel) { sleutels_.push_back(sleutel); });
       index_.Verzamelen(sleutels_, volgendeIndex, static_cast<std::uint32_t>(grens), verzameld_);

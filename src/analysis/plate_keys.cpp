@@ -47,6 +47,7 @@ RSleutelplan SleutelplanVoor(const RVergelijkingsInstellingen& in) {
   const int verwisseld = std::max(in.MaxVerwisseld, 0);
   const int verschillend = std::max(in.MaxVerschillend, 0);
   plan.toegestaneAfwijking = std::max(verwisseld, verschillend);
+  plan.verschillend = verschillend;
 
   if (verwisseld > 0) plan.vormen.push_back({plan.vergeleken, true});
   if (verschillend == 0) {

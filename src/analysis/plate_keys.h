@@ -27,10 +27,12 @@
 // Plates with more wildcards are few; they are compared with every candidate.
 //
 // With many differing characters (keys over choices of single positions) a plate has many
-// fillings. There a plate with one wildcard is found otherwise: against a plate without
-// wildcards at most t = max(swapped, different) of the other compared positions differ, so
-// they agree on at least (compared - 1 - t) of them; a key over each choice of that many
-// positions without the wildcard finds it (RSleutelplan::wildcardKeuze).
+// fillings. There a plate with one wildcard that compares equal by the different-characters
+// test is found otherwise: against a plate without wildcards at most `different` of the
+// other compared positions differ, so they agree on at least (compared - 1 - different) of
+// them; a key over each choice of that many positions without the wildcard finds it
+// (WildcardKeuze). Equal by swapped pairs, it is still found through the fillings of the key
+// over the unordered pairs.
 
 #include <array>
 #include <bit>
@@ -57,6 +59,7 @@ struct RSleutelplan {
   bool positievormen = false;        // the keys are choices of single positions, not of pairs
   std::uint8_t vergeleken = 0;       // the compared positions
   int toegestaneAfwijking = 6;       // the quick test: at most this many positions differ
+  int verschillend = 0;              // the different-characters test's maximum
   bool metWildcards = false;
   int wildcard = KentekenpositieGeen;
   int gemist = KentekenpositieGeen;
@@ -66,9 +69,10 @@ struct RSleutelplan {
 RSleutelplan SleutelplanVoor(const RVergelijkingsInstellingen& vergelijking);
 
 // The number of positions that a plate with one wildcard and a plate without agree on at
-// least, among the compared positions without the wildcard, when they can compare equal.
+// least, among the compared positions without the wildcard, when they compare equal by the
+// different-characters test.
 inline int WildcardKeuze(const RSleutelplan& plan) {
-  return std::popcount(unsigned{plan.vergeleken}) - 1 - plan.toegestaneAfwijking;
+  return std::popcount(unsigned{plan.vergeleken}) - 1 - plan.verschillend;
 }
 
 // Every choice of `aantal` of the positions of `uit` (bit i for position i + 1).
