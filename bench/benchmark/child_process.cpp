@@ -86,6 +86,8 @@ Kindproces Starten(const std::vector<std::string>& argumenten, const std::string
   k.seconden = klok.Seconden();
   k.gestart = klaar == pid;
   k.geheugenKb = gebruik.ru_maxrss;
+  k.cpuSeconden = static_cast<double>(gebruik.ru_utime.tv_sec + gebruik.ru_stime.tv_sec) +
+                  static_cast<double>(gebruik.ru_utime.tv_usec + gebruik.ru_stime.tv_usec) / 1e6;
   return k;
 }
 

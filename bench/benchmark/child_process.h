@@ -13,10 +13,11 @@
 namespace morvask::bench {
 
 struct Kindproces {
-  bool gestart = false;  // false: the program could not be started
-  int status = 0;        // as wait4 gives it
-  double seconden = 0;   // wall time from the spawn to the end
-  long geheugenKb = 0;   // the child's peak resident memory (ru_maxrss)
+  bool gestart = false;    // false: the program could not be started
+  int status = 0;          // as wait4 gives it
+  double seconden = 0;     // wall time from the spawn to the end
+  double cpuSeconden = 0;  // the child's user and system time
+  long geheugenKb = 0;     // the child's peak resident memory (ru_maxrss)
 };
 
 // Forks the helper that spawns the children. Called first in main, while the benchmark is

@@ -10,15 +10,14 @@ constexpr int Paren = 3;
 
 std::uint8_t PaarMasker(int paar) { return static_cast<std::uint8_t>(0b11u << (2 * paar)); }
 
-// Every choice of `aantal` of the set bits of `uit`, as masks.
-std::vector<std::uint8_t> Keuzes(std::uint8_t uit, int aantal) {
+}  // namespace
+
+std::vector<std::uint8_t> Positiekeuzes(std::uint8_t uit, int aantal) {
   std::vector<std::uint8_t> keuzes;
   for (unsigned m = 0; m < 64; ++m)
     if ((m & ~unsigned{uit}) == 0 && std::popcount(m) == aantal) keuzes.push_back(static_cast<std::uint8_t>(m));
   return keuzes;
 }
-
-}  // namespace
 
 RSleutelplan SleutelplanVoor(const RVergelijkingsInstellingen& in) {
   RSleutelplan plan;
@@ -48,6 +47,7 @@ RSleutelplan SleutelplanVoor(const RVergelijkingsInstellingen& in) {
   const int verwisseld = std::max(in.MaxVerwisseld, 0);
   const int verschillend = std::max(in.MaxVerschillend, 0);
   plan.toegestaneAfwijking = std::max(verwisseld, verschillend);
+  plan.verschillend = verschillend;
 
   if (verwisseld > 0) plan.vormen.push_back({plan.vergeleken, true});
   if (verschillend == 0) {
@@ -55,14 +55,16 @@ RSleutelplan SleutelplanVoor(const RVergelijkingsInstellingen& in) {
   } else if (verschillend < k) {
     std::uint8_t paarbits = 0;
     for (int p : paren) paarbits |= static_cast<std::uint8_t>(1u << p);
-    for (std::uint8_t keuze : Keuzes(paarbits, k - verschillend)) {
+    for (std::uint8_t keuze : Positiekeuzes(paarbits, k - verschillend)) {
       std::uint8_t posities = 0;
       for (int p = 0; p < Paren; ++p)
         if (keuze & (1u << p)) posities |= PaarMasker(p);
       plan.vormen.push_back({posities, false});
     }
   } else if (2 * k - verschillend > 0) {
-    for (std::uint8_t keuze : Keuzes(plan.vergeleken, 2 * k - verschillend)) plan.vormen.push_back({keuze, false});
+    plan.positievormen = true;
+    for (std::uint8_t keuze : Positiekeuzes(plan.vergeleken, 2 * k - verschillend))
+      plan.vormen.push_back({keuze, false});
   } else {
     plan.zonderSleutels = true;
   }
@@ -82,6 +84,21 @@ RKentekenkenmerk KentekenkenmerkVan(const RSleutelplan& plan, std::string_view k
     if (codes[i] == plan.wildcard) k.wildcards |= bit;
   }
   k.gemist = codes[0] == plan.gemist;
+  return k;
+}
+
+RKentekenkenmerk Ingevuld(const RKentekenkenmerk& kenmerk, int positie, int code) {
+  RKentekenkenmerk k = kenmerk;
+  const auto bit = static_cast<std::uint8_t>(1u << positie);
+  const int schuif = 8 * positie;
+  k.wildcards = static_cast<std::uint8_t>(k.wildcards & ~bit);
+  k.tekens &= ~(std::uint64_t{0xFF} << schuif);
+  if (code == KentekenpositieLeeg) {
+    k.leeg |= bit;
+  } else {
+    k.leeg = static_cast<std::uint8_t>(k.leeg & ~bit);
+    k.tekens |= std::uint64_t{static_cast<std::uint8_t>(code)} << schuif;
+  }
   return k;
 }
 

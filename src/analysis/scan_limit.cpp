@@ -5,7 +5,7 @@
 
 namespace morvask {
 namespace {
-constexpr long Weg = std::numeric_limits<long>::min();
+constexpr int Weg = std::numeric_limits<int>::min();
 }
 
 Scangrens::Scangrens(const std::vector<int>& minuten) : aantal_(minuten.size()) {

@@ -23,7 +23,7 @@ class Scangrens {
  private:
   std::size_t aantal_ = 0;
   std::size_t breedte_ = 1;  // the number of leaves, a power of two
-  std::vector<long> boom_;   // boom_[1] the root, leaves from breedte_
+  std::vector<int> boom_;    // boom_[1] the root, leaves from breedte_
 };
 
 }  // namespace morvask

@@ -43,6 +43,14 @@ Doorrijtijdparen::Doorrijtijdparen(const Project& project) {
                        Paar{maximum, tijden ? std::optional<int>(tijden->Minimum) : std::nullopt});
   }
 
+  constexpr std::size_t GrootsteTabel = 1024;  // posts; a table of a million pointers at most
+  if (codes.size() <= GrootsteTabel) {
+    breedte_ = codes.size();
+    tabel_.assign(breedte_ * breedte_, nullptr);
+    for (const auto& [sleutel, paar] : paren_)
+      tabel_[static_cast<std::size_t>(sleutel >> 32) * breedte_ + static_cast<std::uint32_t>(sleutel)] = &paar;
+  }
+
   grootsteMaximum_.resize(codes.size());
   for (std::size_t i = 0; i < codes.size(); ++i) {
     // The code "*" stands for every origin in the table's own question.
@@ -57,6 +65,10 @@ int Doorrijtijdparen::Postnummer(std::string_view post) const {
 }
 
 const Doorrijtijdparen::Paar* Doorrijtijdparen::PaarVan(int van, int naar) const {
+  if (breedte_ > 0) {
+    if (van < 0 || naar < 0) return nullptr;
+    return tabel_[static_cast<std::size_t>(van) * breedte_ + static_cast<std::size_t>(naar)];
+  }
   const auto plek = paren_.find(Sleutel(van, naar));
   return plek == paren_.end() ? nullptr : &plek->second;
 }

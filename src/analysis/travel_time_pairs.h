@@ -44,6 +44,10 @@ class Doorrijtijdparen {
   std::unordered_map<std::string, int> nummers_;
   std::vector<int> grootsteMaximum_;
   std::unordered_map<std::uint64_t, Paar> paren_;
+  // With few posts (as surveys have) the pairs are also laid out as a square table, which the
+  // candidates of every route end are checked against: no hashing per candidate.
+  std::size_t breedte_ = 0;
+  std::vector<const Paar*> tabel_;
 };
 
 }  // namespace morvask

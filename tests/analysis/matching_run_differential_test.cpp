@@ -106,6 +106,35 @@ void GegenereerdOnderzoek(Toeval& t, Project& project) {
   project.Projectbestandsnaam = bestandsnaam;
 }
 
+// A dense survey of the generator: a few hundred registrations within a quarter of an hour at
+// a few posts, a fifth of the plates with a wildcard, many misread and swapped characters, so
+// that every travel-time window holds many registrations and many plates nearly equal.
+void DichtOnderzoek(Toeval& t, Project& project) {
+  bench::OnderzoekInstellingen s;
+  s.zaad = static_cast<std::uint32_t>(t());
+  s.kordonpunten = Tussen(t, 2, 4);
+  s.tussenpunten = Tussen(t, 0, 2);
+  s.registraties = Tussen(t, 200, 700);
+  s.vanTijd = 700;
+  s.totTijd = 710 + Tussen(t, 0, 10);
+  s.gemist = 0.03;
+  s.onleesbaar = 0.2;
+  s.verwisseld = 0.1;
+  s.verkeerd = 0.15;
+  s.overgeslagen = 0.02;
+  bench::Onderzoek o = bench::OnderzoekMaken(s);
+  const std::string bestandsnaam = project.Projectbestandsnaam;
+  project = std::move(o.project);
+  project.Projectbestandsnaam = bestandsnaam;
+  // Now and then a plate with a second wildcard, or in lower case.
+  for (RRegistratie& r : project.Registratielijst) {
+    std::string k(r.Kenteken.view());
+    if (k.size() == 6 && Kans(t, 0.03)) k[static_cast<std::size_t>(Tussen(t, 0, 5))] = '#';
+    if (Kans(t, 0.05)) k = InKleineLetters(k);
+    r.Kenteken = k;
+  }
+}
+
 RMatchInstellingen WillekeurigeInstellingen(Toeval& t, const Project& project) {
   RMatchInstellingen in;
   MaximaleTijden(in, project);
@@ -146,18 +175,33 @@ Uitkomst Draaien(ProjectOmgeving& o, RMatchInstellingen in, Routezoeker& zoeker,
   return {BestandLezen(in.Bestandsnaam).value_or("<missing>"), o.ui.posities, o.ui.pompen, o.project.Registratielijst};
 }
 
-void Vergelijken(int geval, bool druk) {
-  SCOPED_TRACE("survey " + std::to_string(geval) + (druk ? " (crowded)" : " (generated)"));
-  Toeval t(static_cast<std::uint32_t>(geval) * 7919u + (druk ? 1u : 0u));
+enum class Soort { Druk, Gegenereerd, Dicht };
+
+void Vergelijken(int geval, Soort soort) {
+  static const char* namen[] = {" (crowded)", " (generated)", " (dense)"};
+  SCOPED_TRACE("survey " + std::to_string(geval) + namen[static_cast<int>(soort)]);
+  Toeval t(static_cast<std::uint32_t>(geval) * 7919u + static_cast<std::uint32_t>(soort));
   ProjectOmgeving o;
   o.ui.catalogus = &o.catalogus;
   o.project.Projectbestandsnaam = o.map / "onderzoek";
-  if (druk) {
-    DrukOnderzoek(t, o.project);
-  } else {
-    GegenereerdOnderzoek(t, o.project);
+  switch (soort) {
+    case Soort::Druk:
+      DrukOnderzoek(t, o.project);
+      break;
+    case Soort::Gegenereerd:
+      GegenereerdOnderzoek(t, o.project);
+      break;
+    case Soort::Dicht:
+      DichtOnderzoek(t, o.project);
+      break;
   }
-  const RMatchInstellingen in = WillekeurigeInstellingen(t, o.project);
+  RMatchInstellingen in = WillekeurigeInstellingen(t, o.project);
+  if (soort == Soort::Dicht) {
+    // Wildcards with many differing characters, alone or with swapped pairs.
+    in.MetWildcards = Kans(t, 0.9);
+    in.AantalVerschillend = Kans(t, 0.7) ? 3 : Tussen(t, 1, 6);
+    in.AantalVerwisseld = 2 * Tussen(t, 0, 3);
+  }
   static const int opschoonwaarden[] = {0, 1, 2, 3, 7, 2000};
   o.instellingen.MatchOpschoonWaarde = opschoonwaarden[Tussen(t, 0, 5)];
   const int afbreken = Kans(t, 0.15) ? Tussen(t, 1, 40) : 0;
@@ -177,14 +221,21 @@ void Vergelijken(int geval, bool druk) {
 
 TEST(MatchrunDifferential, CrowdedSurveysWithRandomSettings) {
   for (int geval = 0; geval < 250; ++geval) {
-    Vergelijken(geval, true);
+    Vergelijken(geval, Soort::Druk);
     if (HasFailure()) break;
   }
 }
 
 TEST(MatchrunDifferential, GeneratedSurveysWithRandomSettings) {
   for (int geval = 0; geval < 150; ++geval) {
-    Vergelijken(geval, false);
+    Vergelijken(geval, Soort::Gegenereerd);
+    if (HasFailure()) break;
+  }
+}
+
+TEST(MatchrunDifferential, DenseSurveysWithManyWildcardsAndDifferentCharacters) {
+  for (int geval = 0; geval < 120; ++geval) {
+    Vergelijken(geval, Soort::Dicht);
     if (HasFailure()) break;
   }
 }
