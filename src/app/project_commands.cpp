@@ -7,8 +7,10 @@
 #include "core/folders.h"
 #include "core/project.h"
 #include "core/project_file.h"
+#include "core/project_lock.h"
 #include "core/settings.h"
 #include "core/settings_file.h"
+#include "core/win1252.h"
 #include "reports/report.h"
 
 namespace morvask {
@@ -32,12 +34,16 @@ std::string TitelBestandsnaam(const Project& project) {
 }
 
 void TitelBijwerken(const Context& ctx, Schil& schil, std::string_view extraBegin) {
-  schil.TitelZetten(GeefApplicationTitle(TitelBestandsnaam(ctx.project), extraBegin));
+  std::string titel = GeefApplicationTitle(TitelBestandsnaam(ctx.project), extraBegin);
+  if (schil.alleenLezen) titel += " [" + ctx.catalogus["AB00012"] + "]";
+  schil.TitelZetten(titel);
 }
 
 bool IsNaamloos(const Context& ctx) { return AlleenNaam(ctx.project.Projectbestandsnaam) == ctx.vast.NieuwProjectNaam; }
 
 void NieuwProjectInstellen(Context& ctx, Schil& schil, Rapportnummering& nummering) {
+  schil.slot.Vrijgeven();
+  schil.alleenLezen = false;
   schil.VensterveldenLegen();
   ctx.project.NieuwProject(ctx.catalogus, ctx.vast.NieuwProjectNaam, VandaagTekst());
   schil.RapportvenstersSluiten();
@@ -66,9 +72,40 @@ bool NieuwProjectOpdracht(Context& ctx, Schil& schil, Rapportnummering& nummerin
   return true;
 }
 
+namespace {
+
+// Takes the lock of a project about to be opened. When another program holds it, asks whether
+// to open it read-only; false when the user does not want that. A folder where no lock file
+// can be made (read-only, say) opens the project without one: its saving meets its own error.
+bool OpenenVergrendelen(Context& ctx, Schil& schil, const std::string& projectbestand) {
+  if (schil.slot.Vergrendelen(projectbestand) != Slotuitkomst::Bezet) return true;
+  const RSlothouder& h = schil.slot.Houder();
+  const auto ofVraagteken = [](const std::string& t) { return t.empty() ? std::string("?") : Utf8NaarWin1252(t); };
+  const Catalogus& cat = ctx.catalogus;
+  const std::string tekst =
+      cat.Vul("AB00011", {PadVoorWeergave(projectbestand), ofVraagteken(h.Gebruiker), ofVraagteken(h.Computer),
+                          h.Proces > 0 ? std::to_string(h.Proces) : "?"});
+  if (ctx.ui.VraagJaNeeAnnuleren(Programmanaam, cat["AB00010"], tekst, skJa, cat["ZB00013"], cat["ZB00024"],
+                                 cat["ZB00023"]) != mrJa)
+    return false;
+  schil.alleenLezen = true;
+  return true;
+}
+
+}  // namespace
+
 bool ProjectInlezen(Context& ctx, Schil& schil, Rapportnummering& nummering, const std::string& bestandsnaam) {
   NieuwProjectInstellen(ctx, schil, nummering);
+  // The file the reading opens: any extension replaced by ".mpr".
+  if (!OpenenVergrendelen(ctx, schil, ZonderExtensie(bestandsnaam) + Projectextensie)) {
+    TitelBijwerken(ctx, schil);
+    return false;
+  }
   const bool gelezen = ProjectLezen(ctx, bestandsnaam);
+  if (!gelezen) {
+    schil.slot.Vrijgeven();
+    schil.alleenLezen = false;
+  }
   TitelBijwerken(ctx, schil);
   for (MenuCode code : {mcOpslaan, mcPosten, mcRegistraties}) ctx.ui.InMenuChecken(code);
   if (gelezen && ctx.instellingen.ProjectgegevensWeergevenNaOpenen) schil.ProjectgegevensTonen();
@@ -83,7 +120,7 @@ bool ProjectOpenenOpdracht(Context& ctx, Schil& schil, Rapportnummering& nummeri
 }
 
 bool ProjectOpslaanOpdracht(Context& ctx, Schil& schil) {
-  if (IsNaamloos(ctx)) return ProjectOpslaanAlsOpdracht(ctx, schil);
+  if (IsNaamloos(ctx) || schil.alleenLezen) return ProjectOpslaanAlsOpdracht(ctx, schil);
   return ProjectSchrijven(ctx, ctx.project.Projectbestandsnaam + Projectextensie);
 }
 
@@ -96,7 +133,14 @@ std::string ProjectnaamMetExtensie(std::string_view naam) {
 bool ProjectOpslaanAlsOpdracht(Context& ctx, Schil& schil) {
   const auto gekozen = schil.OpslaanDialoog(ctx.instellingen.Projectdirectory);
   if (!gekozen) return false;
-  if (!ProjectOpslaanMetBevestiging(ctx, ProjectnaamMetExtensie(*gekozen))) return false;
+  const std::string bestand = ProjectnaamMetExtensie(*gekozen);
+  // The chosen file's lock, unless it is the file whose lock is held already.
+  Projectslot nieuw;
+  const bool eigen = schil.slot.Vergrendeld() && SlotbestandVan(bestand) == schil.slot.Slotbestand();
+  if (!eigen && !ProjectVergrendelen(ctx, nieuw, bestand, std::chrono::milliseconds(0))) return false;
+  if (!ProjectOpslaanMetBevestiging(ctx, bestand)) return false;
+  if (!eigen) schil.slot = std::move(nieuw);
+  schil.alleenLezen = false;
   TitelBijwerken(ctx, schil);
   return true;
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/context.h"
+#include "core/project_lock.h"
 
 namespace morvask {
 
@@ -49,6 +50,12 @@ class Schil {
 
   // The position of every window of the program, for the settings file at exit.
   virtual std::vector<RVenster> Vensterposities() = 0;
+
+  // The lock of the open project's file, held from reading it until the project is replaced,
+  // so that no other program writes it meanwhile; and whether the project was opened
+  // read-only because another program held that lock (saving then goes to save as).
+  Projectslot slot;
+  bool alleenLezen = false;
 };
 
 // "Morvask 4.4 - survey.mpr", with extraBegin and a space in front when it is not empty
@@ -78,9 +85,10 @@ bool WijzigingenOpslaanVraag(Context& ctx, Schil& schil);
 // data dialog. False when the question stopped it.
 bool NieuwProjectOpdracht(Context& ctx, Schil& schil, Rapportnummering& nummering);
 
-// Reads a project file into the reset project: title (also when the reading failed), the
-// codes 11, 21 and 31, and the project data dialog when the setting asks for it. True when
-// the file was read.
+// Reads a project file into the reset project: first its lock, and when another program holds
+// it the question "Project in gebruik" (AB00010) whether to open it read-only; then the title
+// (also when the reading failed), the codes 11, 21 and 31, and the project data dialog when
+// the setting asks for it. True when the file was read.
 bool ProjectInlezen(Context& ctx, Schil& schil, Rapportnummering& nummering, const std::string& bestandsnaam);
 
 // "Project &openen...": after the question, the open dialog; a chosen file is read as
@@ -88,15 +96,16 @@ bool ProjectInlezen(Context& ctx, Schil& schil, Rapportnummering& nummering, con
 bool ProjectOpenenOpdracht(Context& ctx, Schil& schil, Rapportnummering& nummering);
 
 // "Project op&slaan": writes to the project's own file without asking, or, for the untitled
-// project, runs save as. True when written.
+// project and one opened read-only, runs save as. True when written.
 bool ProjectOpslaanOpdracht(Context& ctx, Schil& schil);
 
 // The save dialog's name as it is stored: ".mpr" appended unless the name ends in exactly
 // ".mpr" (survey.MPR becomes survey.MPR.mpr).
 std::string ProjectnaamMetExtensie(std::string_view naam);
 
-// "Project o&pslaan als...": the save dialog, the ".mpr" rule, the overwrite question; the
-// title when written. True when written.
+// "Project o&pslaan als...": the save dialog, the ".mpr" rule, the lock of the chosen file
+// (refused with its message when another program holds it), the overwrite question; the
+// title when written, and from then on the new file's lock is the one held. True when written.
 bool ProjectOpslaanAlsOpdracht(Context& ctx, Schil& schil);
 
 // Closing the main window: the question; when the window may close, the reset and the

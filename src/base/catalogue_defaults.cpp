@@ -19,6 +19,8 @@ const std::vector<CatalogusStandaard>& CatalogusStandaarden() {
       {"ZB00020", "&OK"},
       {"ZB00021", "&Ja"},
       {"ZB00022", "&Nee"},
+      {"ZB00023", "Alleen &lezen"},
+      {"ZB00024", "&Niet openen"},
       {"AA00002", "Rapport %s: %s"},
       {"AA00003", "Project \"%s\" is gewijzigd."},
       {"AA00004", "Pagina %s van %s"},
@@ -272,6 +274,11 @@ const std::vector<CatalogusStandaard>& CatalogusStandaarden() {
       {"AB00007", "Map \"%s\" wordt niet gebruikt: het is geen map van uzelf, of het is een symbolische koppeling."},
       {"AB00008", "Onvoldoende geheugen om bestand \"%s\" te lezen."},
       {"AB00009", "Onvoldoende geheugen: de opdracht is afgebroken."},
+      {"AB00010", "Project in gebruik"},
+      {"AB00011",
+       "Project \"%s\" is geopend door %s op %s (proces %s).\r\rU kunt het alleen lezen openen: opslaan kan dan "
+       "alleen onder een andere naam."},
+      {"AB00012", "alleen lezen"},
   };
   return standaarden;
 }

@@ -234,6 +234,52 @@ TEST(ProjectOpenen, ReadsTheChosenFileSetsTheTitleAndShowsTheProjectData) {
   EXPECT_EQ(o.schil.titels.back(), "Morvask 4.4 - Nieuw.mpr");
 }
 
+TEST(ProjectOpenen, TheLockIsHeldWhileOpenAndAProjectAnotherProgramHoldsOpensOnlyReadOnly) {
+  Schilomgeving o;
+  const std::string bestand = o.ProjectOpSchijf("onderzoek.mpr");
+  o.schil.openAntwoorden = {bestand};
+  ASSERT_TRUE(ProjectOpenenOpdracht(o.ctx, o.schil, o.nummering));
+  Projectslot ander;
+  EXPECT_EQ(ander.Vergrendelen(bestand), Slotuitkomst::Bezet);  // held while it is open
+  ASSERT_TRUE(NieuwProjectOpdracht(o.ctx, o.schil, o.nummering));
+  ASSERT_EQ(ander.Vergrendelen(bestand), Slotuitkomst::Vergrendeld);  // released by the reset
+
+  // Another program holds it: "&Niet openen" leaves the new project, "Alleen &lezen" reads it.
+  o.ui.antwoorden = {mrNee};
+  o.schil.openAntwoorden = {bestand};
+  EXPECT_FALSE(ProjectOpenenOpdracht(o.ctx, o.schil, o.nummering));
+  EXPECT_TRUE(o.project.Registratielijst.empty());
+  ASSERT_FALSE(o.ui.berichten.empty());
+  EXPECT_NE(o.ui.berichten.back().tekst.find("onderzoek.mpr"), std::string::npos);
+  o.ui.antwoorden = {mrJa};
+  o.schil.openAntwoorden = {bestand};
+  ASSERT_TRUE(ProjectOpenenOpdracht(o.ctx, o.schil, o.nummering));
+  EXPECT_EQ(o.project.Registratielijst.size(), 1u);
+  EXPECT_EQ(o.schil.titels.back(), "Morvask 4.4 - onderzoek.mpr [alleen lezen]");
+
+  // Saving it goes to save as; its own name stays refused while the other holds it.
+  const std::string voor = o.Lees("onderzoek.mpr");
+  o.Wijzig();
+  o.schil.dialogen.clear();
+  o.schil.opslaanAntwoorden = {bestand};
+  EXPECT_FALSE(ProjectOpslaanOpdracht(o.ctx, o.schil));
+  EXPECT_EQ(o.schil.dialogen, std::vector<std::string>{"opslaan"});
+  EXPECT_EQ(o.Lees("onderzoek.mpr"), voor);
+  EXPECT_TRUE(o.Gewijzigd());
+  // Under another name it is written, its lock taken and the title plain again.
+  o.schil.opslaanAntwoorden = {o.map / "kopie"};
+  ASSERT_TRUE(ProjectOpslaanOpdracht(o.ctx, o.schil));
+  EXPECT_EQ(o.schil.titels.back(), "Morvask 4.4 - kopie.mpr");
+  Projectslot derde;
+  EXPECT_EQ(derde.Vergrendelen(o.map / "kopie.mpr"), Slotuitkomst::Bezet);
+  // Saved again under its own name, the lock it holds is its own.
+  o.Wijzig();
+  o.schil.opslaanAntwoorden = {o.map / "kopie.mpr"};
+  o.ui.antwoorden = {mrJa};  // "Overschrijven"
+  EXPECT_TRUE(ProjectOpslaanAlsOpdracht(o.ctx, o.schil));
+  EXPECT_FALSE(o.Gewijzigd());
+}
+
 TEST(NieuwProjectOpdracht, ResetsTitlesAndShowsTheProjectData) {
   Schilomgeving o;
   o.ProjectOpSchijf("a.mpr");

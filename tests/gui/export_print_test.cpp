@@ -34,6 +34,7 @@
 #include "reports/report_export.h"
 #include "support/cli_run.h"
 #include "support/csv_reader.h"
+#include "support/temp_folder.h"
 
 namespace morvask::gui::test {
 namespace {
@@ -45,9 +46,17 @@ T* Onderdeel(QWidget* venster, const char* naam) {
   return o;
 }
 
+// A copy of the example project in a folder of the test's own: the project open in the
+// program is locked, and tests run side by side.
+struct Voorbeeldbron {
+  morvask::test::TijdelijkeMap bron;
+  std::string pad =
+      (bron.Schrijf("voorbeeld.mpr", BestandLezen(Programmaomgeving::Voorbeeld()).value()), bron / "voorbeeld.mpr");
+};
+
 // The program with the example project open.
-struct MetVoorbeeld : Programmaomgeving {
-  MetVoorbeeld() : Programmaomgeving({Voorbeeld()}) {
+struct MetVoorbeeld : Voorbeeldbron, Programmaomgeving {
+  MetVoorbeeld() : Programmaomgeving({pad}) {
     Starten();
     exportvenster = hoofd->findChild<TExportForm*>(QStringLiteral("ExportForm"));
     afdrukvenster = hoofd->findChild<TAfdrukkenForm1*>(QStringLiteral("AfdrukkenForm1"));
@@ -132,7 +141,7 @@ TEST(Exporteren, TextAndCsvAreByteForByteWhatMorvaskCliWrites) {
   o.hoofd->RapportTonen(*RapportDoorrijtijden(o.programma->ctx));
   o.Exporteren(nullptr, o.map / "tekst");
   // In the project's folder, named after the window.
-  EXPECT_EQ(o.voorstellen.back(), QStringLiteral(MORVASK_SOURCE_DIR "/data/examples/Rapport 1.txt"));
+  EXPECT_EQ(o.voorstellen.back(), PadNaarQt(o.bron / "Rapport 1.txt"));
   EXPECT_EQ(o.filters.back(), QStringLiteral("TXT-files (*.txt)"));
   EXPECT_EQ(o.exportvenster->GeschrevenBestand(), PadNaarQt(o.map / "tekst.txt"));
   EXPECT_EQ(o.map.Lees("tekst.txt"), VanCli(o, "travel-times", "txt"));

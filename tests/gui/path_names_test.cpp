@@ -28,12 +28,14 @@ TEST(Padnamen, AProjectInAFolderWithAccentsIsSavedAndOpenedWhereTheDialogPointed
   EXPECT_TRUE(QFileInfo::exists(bestand));
   EXPECT_EQ(o.hoofd->windowTitle(), QStringLiteral("Morvask 4.4 - onderzoek één.mpr"));
 
+  // A second program finds the project in use by the first and opens it read-only.
   Programmaomgeving ander;
   ander.Starten();
   ander.hoofd->openDialoog = [&](const QString&) { return bestand; };
+  Beantwoord(QString::fromLatin1(JaKnopNaam));
   ander.hoofd->Opdracht("Projectopenen1")->trigger();
   EXPECT_EQ(ander.programma->project.Postlijst.size(), 1u);
-  EXPECT_EQ(ander.hoofd->windowTitle(), QStringLiteral("Morvask 4.4 - onderzoek één.mpr"));
+  EXPECT_EQ(ander.hoofd->windowTitle(), QStringLiteral("Morvask 4.4 - onderzoek één.mpr [alleen lezen]"));
   // Shown again as the user chose it.
   EXPECT_EQ(PadNaarQt(PadVanQt(bestand)), bestand);
 }
