@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -58,6 +59,14 @@ std::optional<std::string> Opslaan(Omgeving& o, const Argumenten& a) {
   return naam;
 }
 
+// When a file was last changed; nothing when it is not there.
+std::optional<std::filesystem::file_time_type> Wijzigingstijd(const std::string& bestand) {
+  std::error_code ec;
+  const auto t = std::filesystem::last_write_time(NaarPad(bestand), ec);
+  if (ec) return std::nullopt;
+  return t;
+}
+
 // Reads PROJECT (the first argument), runs the change and saves; the exit status. The change
 // says what it changed (nothing when it failed), and that is the word on success, with where
 // the project was written and the time taken. The file to be written is locked from before
@@ -71,10 +80,19 @@ int Wijzigen(const Argumenten& a, const std::function<std::optional<std::string>
       [&](Omgeving& o) {
         const std::optional<std::string> gewijzigd = wijziging(o);
         if (!gewijzigd) return kMislukt;
+        const std::string nieuwste = Reservebestandsnaam(Reservemap(o.ctx), 1);
+        const auto voor = Wijzigingstijd(nieuwste);
         const std::optional<std::string> bestand = Opslaan(o, a);
         if (!bestand) return kMislukt;
-        std::string waar = "project written to " + *bestand;
-        Samenvatting(a, *gewijzigd + "; " + waar + " in " + Duur(std::chrono::steady_clock::now() - begin));
+        std::string waar = "project written to " + *bestand + " in " + Duur(std::chrono::steady_clock::now() - begin);
+        const auto na = Wijzigingstijd(nieuwste);
+        if (!o.ctx.instellingen.ReservebestandMaken)
+          waar += "; no backup (the settings switch backups off)";
+        else if (na && na != voor)
+          waar += "; the previous version backed up as " + nieuwste;
+        else if (na)
+          waar += "; the previous version is already the newest backup, " + nieuwste;
+        Samenvatting(a, *gewijzigd + "; " + waar);
         return kKlaar;
       },
       [&](Omgeving& o) { return ProjectVergrendelen(o.ctx, slot, Opslagbestand(a)); });

@@ -107,17 +107,22 @@ std::string ProjectTekst(const Project& project) {
   return uit;
 }
 
+std::string Reservemap(const Context& ctx) {
+  std::string map = ctx.instellingen.Reservebestandendirectory;
+  if (map.empty()) map = ctx.mappen.Reservebestanden;
+  if (map.empty()) map = ctx.mappen.Tijdelijk;
+  return MetSlotBackslash(map);
+}
+
 bool ReservebestandenMaken(Context& ctx, const std::string& bestandsnaam) {
   if (!ctx.instellingen.ReservebestandMaken) return true;
   BezigeCursor bezig(ctx.ui);
   // The default folder (an empty setting or the default itself) is the user's private one,
   // made when missing. A folder of the user's own choice is taken as it is; a link planted
   // at a slot's name there is replaced, never written through.
-  std::string map = ctx.instellingen.Reservebestandendirectory;
-  const bool standaard = map.empty() || MetSlotBackslash(map) == MetSlotBackslash(ctx.mappen.Reservebestanden);
-  if (map.empty()) map = ctx.mappen.Reservebestanden;
-  if (map.empty()) map = ctx.mappen.Tijdelijk;
-  map = MetSlotBackslash(map);
+  const std::string& gekozen = ctx.instellingen.Reservebestandendirectory;
+  const bool standaard = gekozen.empty() || MetSlotBackslash(gekozen) == MetSlotBackslash(ctx.mappen.Reservebestanden);
+  const std::string map = Reservemap(ctx);
   const auto mislukt = [&] {
     ToonWaarschuwing(ctx.ui, ctx.catalogus, ctx.catalogus.Vul("AB00006", {PadVoorWeergave(map)}));
     return false;

@@ -34,6 +34,10 @@ bool OudProjectLezen(Context& ctx, const std::string& bestandsnaam);
 // not be made; the slots are then as they were.
 bool ReservebestandenMaken(Context& ctx, const std::string& bestandsnaam);
 
+// The folder the backups go to: the settings' folder, else the default backup folder, with a
+// closing separator.
+std::string Reservemap(const Context& ctx);
+
 // The whole project file as it is written: the lines of the current format, each ended by
 // CR LF.
 std::string ProjectTekst(const Project& project);
