@@ -47,20 +47,6 @@
 namespace morvask::gui::test {
 namespace {
 
-template <class T>
-T* Onderdeel(QWidget* venster, const char* naam) {
-  T* o = venster->findChild<T*>(QString::fromLatin1(naam));
-  EXPECT_NE(o, nullptr) << naam << " in " << venster->objectName().toStdString();
-  return o;
-}
-
-// Types into a field as a user does who first selects what it holds.
-void Typen(QWidget* veld, const QString& tekst) {
-  if (auto* e = qobject_cast<QLineEdit*>(veld)) e->selectAll();
-  if (auto* s = qobject_cast<QAbstractSpinBox*>(veld)) s->selectAll();
-  QTest::keyClicks(veld, tekst);
-}
-
 void Klikken(QWidget* venster, const char* knop) { Onderdeel<QAbstractButton>(venster, knop)->click(); }
 
 // The option of a radio group by its place.

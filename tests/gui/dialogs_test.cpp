@@ -33,20 +33,6 @@
 namespace morvask::gui::test {
 namespace {
 
-template <class T>
-T* Onderdeel(QWidget* venster, const char* naam) {
-  T* o = venster->findChild<T*>(QString::fromLatin1(naam));
-  EXPECT_NE(o, nullptr) << naam << " in " << venster->objectName().toStdString();
-  return o;
-}
-
-// Types into a field as a user does who first selects what it holds (as Tab does).
-void Typen(QWidget* veld, const QString& tekst) {
-  if (auto* e = qobject_cast<QLineEdit*>(veld)) e->selectAll();
-  if (auto* s = qobject_cast<QAbstractSpinBox*>(veld)) s->selectAll();
-  QTest::keyClicks(veld, tekst);
-}
-
 void Leegmaken(QWidget* veld) {
   if (auto* e = qobject_cast<QLineEdit*>(veld)) e->selectAll();
   QTest::keyClick(veld, Qt::Key_Backspace);

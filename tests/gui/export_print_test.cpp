@@ -39,13 +39,6 @@
 namespace morvask::gui::test {
 namespace {
 
-template <class T>
-T* Onderdeel(QWidget* venster, const char* naam) {
-  T* o = venster->findChild<T*>(QString::fromLatin1(naam));
-  EXPECT_NE(o, nullptr) << naam << " in " << venster->objectName().toStdString();
-  return o;
-}
-
 // A copy of the example project in a folder of the test's own: the project open in the
 // program is locked, and tests run side by side.
 struct Voorbeeldbron {

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 #include <deque>
 
@@ -105,5 +108,11 @@ void Programmaomgeving::Starten() {
 }
 
 std::string Programmaomgeving::Voorbeeld() { return std::string(MORVASK_SOURCE_DIR) + "/data/examples/voorbeeld.mpr"; }
+
+void Typen(QWidget* veld, const QString& tekst) {
+  if (auto* e = qobject_cast<QLineEdit*>(veld)) e->selectAll();
+  if (auto* s = qobject_cast<QAbstractSpinBox*>(veld)) s->selectAll();
+  QTest::keyClicks(veld, tekst);
+}
 
 }  // namespace morvask::gui::test

@@ -3,6 +3,8 @@
 // settings in a test folder, and a scripted user who answers the next modal dialog by
 // pressing one of its buttons (found by objectName) - optionally after filling it in.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QPointer>
 #include <QString>
@@ -39,6 +41,17 @@ void Beantwoord(const QString& knop, std::function<void(QWidget*)> vullen = {});
 
 // The dialogs answered so far by Beantwoord that were never seen (left in the queue).
 int OnbeantwoordeDialogen();
+
+// The component of a window by its name; fails the test when there is none.
+template <class T>
+T* Onderdeel(QWidget* venster, const char* naam) {
+  T* o = venster->findChild<T*>(QString::fromLatin1(naam));
+  EXPECT_NE(o, nullptr) << naam << " in " << venster->objectName().toStdString();
+  return o;
+}
+
+// Types into a field as a user does who first selects what it holds (as Tab does).
+void Typen(QWidget* veld, const QString& tekst);
 
 // Lets events run for a while (timers, deferred deletes).
 void EvenWachten(int milliseconden = 30);

@@ -184,9 +184,7 @@ void TMatchReportForm::OnderdelenMaken() {
 
   // ---- Buttons ----
   QDialogButtonBox* knoppen = OKAnnulerenKnoppen(this, rapport_knop_, [this] { Rapporteren(); });
-  auto* help = Benoemd<QPushButton>("HelpButton", QStringLiteral("&Help"));
-  knoppen->addButton(help, QDialogButtonBox::HelpRole);
-  connect(help, &QPushButton::clicked, this, [this] {
+  HelpKnopToevoegen(this, knoppen, [this] {
     if (helpTonen) helpTonen(HelpVergelijkingsrapport);
   });
   auto* opbouw = new QVBoxLayout(this);

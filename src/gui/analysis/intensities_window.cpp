@@ -123,9 +123,7 @@ void TKentekensNaarIntervalInstellenForm1::OnderdelenMaken() {
 
   // ---- Buttons ----
   QDialogButtonBox* knoppen = OKAnnulerenKnoppen(this, rapport_knop_, [this] { Rapporteren(); });
-  auto* help = Benoemd<QPushButton>("HelpButton", QStringLiteral("&Help"));
-  knoppen->addButton(help, QDialogButtonBox::HelpRole);
-  connect(help, &QPushButton::clicked, this, [this] {
+  HelpKnopToevoegen(this, knoppen, [this] {
     if (helpTonen) helpTonen(HelpIntensiteiten);
   });
   auto* opbouw = new QVBoxLayout(this);

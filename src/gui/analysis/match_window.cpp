@@ -181,9 +181,7 @@ void TMatchTotalForm::OnderdelenMaken() {
 
   // ---- Buttons ----
   QDialogButtonBox* knoppen = OKAnnulerenKnoppen(this, opslaan_, [this] { Opslaan(); });
-  auto* help = Benoemd<QPushButton>("HelpButton", QStringLiteral("&Help"));
-  knoppen->addButton(help, QDialogButtonBox::HelpRole);
-  connect(help, &QPushButton::clicked, this, [this] {
+  HelpKnopToevoegen(this, knoppen, [this] {
     if (helpTonen) helpTonen(HelpKentekenvergelijking);
   });
 

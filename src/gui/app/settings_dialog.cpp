@@ -61,12 +61,9 @@ TInstellingenForm1::TInstellingenForm1(Context& ctx, QWidget* ouder)
 
   ok_ = Benoemd<QPushButton>("Button1", QStringLiteral("&OK"));
   QDialogButtonBox* knoppen = OKAnnulerenKnoppen(this, ok_, [this] { accept(); });
-  knoppen->addButton(Benoemd<QPushButton>("HelpButton", QStringLiteral("&Help")), QDialogButtonBox::HelpRole);
-  const auto helpOpenen = [this] {
+  HelpKnopToevoegen(this, knoppen, [this] {
     if (helpTonen) helpTonen(HelpInstellingen);
-  };
-  connect(knoppen, &QDialogButtonBox::helpRequested, this, helpOpenen);
-  connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, helpOpenen);
+  });
 
   // The pages by keyboard from anywhere in the dialog, not only from the page tabs.
   const std::pair<QKeySequence, int> bladeren[] = {{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},

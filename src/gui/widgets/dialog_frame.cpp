@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QLayout>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "gui/widgets/named_widgets.h"
 
@@ -23,6 +24,14 @@ QDialogButtonBox* OKAnnulerenKnoppen(QDialog* dialoog, QPushButton* ok, std::fun
   QObject::connect(ok, &QPushButton::clicked, dialoog, std::move(okActie));
   QObject::connect(knoppen, &QDialogButtonBox::rejected, dialoog, &QDialog::reject);
   return knoppen;
+}
+
+void HelpKnopToevoegen(QDialog* dialoog, QDialogButtonBox* knoppen, std::function<void()> tonen) {
+  auto* help = Benoemd<QPushButton>("HelpButton", QStringLiteral("&Help"));
+  knoppen->addButton(help, QDialogButtonBox::HelpRole);
+  QObject::connect(help, &QPushButton::clicked, dialoog, tonen);
+  QObject::connect(new QShortcut(QKeySequence::HelpContents, dialoog), &QShortcut::activated, dialoog,
+                   std::move(tonen));
 }
 
 }  // namespace morvask::gui

@@ -19,4 +19,8 @@ void VasteRandZetten(QDialog* dialoog, QLayout* opbouw);
 // may be added to the row.
 QDialogButtonBox* OKAnnulerenKnoppen(QDialog* dialoog, QPushButton* ok, std::function<void()> okActie);
 
+// "&Help" (HelpButton) in the row, and F1 anywhere in the dialog: both run tonen, which opens
+// the dialog's help topic.
+void HelpKnopToevoegen(QDialog* dialoog, QDialogButtonBox* knoppen, std::function<void()> tonen);
+
 }  // namespace morvask::gui
