@@ -9,8 +9,10 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <string>
 
+#include "analysis/comparison_report.h"
 #include "analysis/match_settings.h"
 #include "analysis/matching_run.h"
 #include "base/catalogue.h"
@@ -19,15 +21,17 @@
 #include "core/settings.h"
 #include "gui/app/progress_window.h"
 #include "gui/app/qt_user_interface.h"
+#include "gui/reports/report_window.h"
 #include "gui_sections.h"
 #include "measure.h"
+#include "reports/report.h"
 #include "survey/silent_ui.h"
 #include "survey/survey_generator.h"
 
 namespace morvask::bench {
 
 bool PompSectie(int registraties, const std::string& werkmap) {
-  SectieAfdrukken("matching run in the desktop program against the same run without windows");
+  SectieAfdrukken("the comparison window's run against the same run without windows, and its routes report");
   OnderzoekInstellingen s;
   s.zaad = 2026;
   s.registraties = registraties;
@@ -74,7 +78,7 @@ bool PompSectie(int registraties, const std::string& werkmap) {
   }
   MetingAfdrukken({"matching run without windows", grootte, zonder, std::nullopt, std::nullopt, std::nullopt});
   MetingAfdrukken(
-      {"matching run with progress window and pump", grootte, met, std::nullopt, std::nullopt, std::nullopt});
+      {"run with the progress window and pump (the window)", grootte, met, std::nullopt, std::nullopt, std::nullopt});
   MetingAfdrukken({"  processor time without windows", grootte, zonderCpu, std::nullopt, std::nullopt, std::nullopt});
   const bool binnen = MetingAfdrukken({"  processor time with progress window and pump", grootte, metCpu,
                                        zonderCpu * 1.05, std::nullopt, std::nullopt});
@@ -85,7 +89,26 @@ bool PompSectie(int registraties, const std::string& werkmap) {
                 100.0 * (metCpu - zonderCpu) / zonderCpu, 100.0 * (met - zonder) / zonder, qt.pompen / 3,
                 qt.verwerkt / 3);
   OpmerkingAfdrukken(regel);
-  return binnen;
+
+  // The routes report with its detail list from the match file the comparison window wrote,
+  // made and opened in its report window, as "Kentekenvergelijkings&rapport..." does.
+  RVergelijkingsrapportOpties opties;
+  opties.Type = Vergelijkingsrapporttype::Routes;
+  opties.Routes.Detaillijst = true;
+  std::size_t regels = 0;
+  const double rapporttijd = Tijd([&] {
+    RapportBuffer buffer;
+    std::optional<Rapport> rapport = VergelijkingsrapportMaken(buffer, qtCtx, in.Bestandsnaam, opties);
+    if (!rapport) return;
+    regels = rapport->Regels.size();
+    gui::TKindForm venster(std::move(*rapport), 8);
+    venster.show();
+    QApplication::processEvents();
+  });
+  const bool rapportBinnen = MetingAfdrukken({"routes report with detail list, made and shown",
+                                              Aantal(static_cast<long long>(regels)) + " lines", rapporttijd, 3.0,
+                                              std::nullopt, std::nullopt});
+  return binnen && rapportBinnen;
 }
 
 }  // namespace morvask::bench
