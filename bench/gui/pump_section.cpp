@@ -89,6 +89,9 @@ bool PompSectie(int registraties, const std::string& werkmap) {
                 100.0 * (metCpu - zonderCpu) / zonderCpu, 100.0 * (met - zonder) / zonder, qt.pompen / 3,
                 qt.verwerkt / 3);
   OpmerkingAfdrukken(regel);
+  std::snprintf(regel, sizeof regel, "longest time without a pass of the pump in the last run: %lld ms",
+                static_cast<long long>(qt.langstePauze));
+  OpmerkingAfdrukken(regel);
 
   // The routes report with its detail list from the match file the comparison window wrote,
   // made and opened in its report window, as "Kentekenvergelijkings&rapport..." does.

@@ -1,5 +1,7 @@
 #include "gui/app/qt_user_interface.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -115,6 +117,8 @@ void TQtGebruikersinterface::VoortgangTonen(const std::string& tekst, bool annul
   if (!voortgang) return;
   voortgang->Tonen(NaarQt(tekst), annulerenKnop);
   laatstePomp_.invalidate();
+  vorigeAanroep_.invalidate();
+  langstePauze = 0;
   BerichtenVerwerken();
 }
 
@@ -127,11 +131,17 @@ void TQtGebruikersinterface::VoortgangPositie(int procent) {
 }
 
 void TQtGebruikersinterface::VoortgangSluiten() {
+  if (vorigeAanroep_.isValid()) langstePauze = std::max(langstePauze, vorigeAanroep_.elapsed());
+  vorigeAanroep_.invalidate();
   if (voortgang) voortgang->Sluiten();
 }
 
 void TQtGebruikersinterface::BerichtenVerwerken() {
   ++pompen;
+  if (vorigeAanroep_.isValid())
+    langstePauze = std::max(langstePauze, vorigeAanroep_.restart());
+  else
+    vorigeAanroep_.start();
   if (pompInterval > 0 && laatstePomp_.isValid() && laatstePomp_.elapsed() < pompInterval) return;
   ++verwerkt;
   QApplication::processEvents();

@@ -57,6 +57,9 @@ class TQtGebruikersinterface : public Gebruikersinterface {
   int pompInterval = 25;
   int pompen = 0;    // calls of BerichtenVerwerken
   int verwerkt = 0;  // of which processed events
+  // The longest time, in milliseconds, between two calls of the pump since the progress window
+  // was last shown: how long the program may have left a click unanswered.
+  qint64 langstePauze = 0;
 
  private:
   ModaalResultaat Melding(int icoon, const std::string& caption, const std::string& titel, const std::string& tekst,
@@ -64,6 +67,7 @@ class TQtGebruikersinterface : public Gebruikersinterface {
   QWidget* Ouder() const;
 
   QElapsedTimer laatstePomp_;
+  QElapsedTimer vorigeAanroep_;
   bool bezig_ = false;
 };
 
