@@ -4,8 +4,8 @@
 // that lets Qt process events at most every few tens of milliseconds, so that a long
 // calculation stays responsive at almost no cost.
 
-#include <QElapsedTimer>
 #include <QPointer>
+#include <QtGlobal>
 #include <functional>
 
 #include "base/user_interface.h"
@@ -66,8 +66,11 @@ class TQtGebruikersinterface : public Gebruikersinterface {
                           const std::string& okKnop);
   QWidget* Ouder() const;
 
-  QElapsedTimer laatstePomp_;
-  QElapsedTimer vorigeAanroep_;
+  static qint64 Milliseconden();
+
+  qint64 laatstePomp_ = -1;    // when the pump last let Qt process events (-1: not yet)
+  qint64 vorigeAanroep_ = -1;  // when the pump was last called during the progress window
+
   bool bezig_ = false;
 };
 
