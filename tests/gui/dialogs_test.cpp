@@ -146,6 +146,30 @@ TEST(Instellingenscherm, EveryControlGoesIntoTheSettingsOnOKAndSurvivesTheSettin
   EXPECT_EQ(InstellingenRegels(s), voor);
 }
 
+TEST(Instellingenscherm, ThePagesTurnFromTheKeyboardWithTheFocusOnItsButtons) {
+  Programmaomgeving o;
+  o.Starten();
+  std::vector<int> paginas;
+  Beantwoord(QStringLiteral("Button2"), [&](QWidget* d) {
+    auto* p = Onderdeel<QTabWidget>(d, "PageControl1");
+    QWidget* ok = Onderdeel<QPushButton>(d, "Button1");
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+    ok->setFocus();
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> toetsen[] = {
+        {Qt::Key_Tab, Qt::ControlModifier},
+        {Qt::Key_PageDown, Qt::ControlModifier},
+        {Qt::Key_PageUp, Qt::ControlModifier},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier}};
+    for (const auto& [toets, met] : toetsen) {
+      QTest::keyClick(ok, toets, met);
+      paginas.push_back(p->currentIndex());
+    }
+  });
+  o.hoofd->Opdracht("Programmainstellingen1")->trigger();
+  EXPECT_EQ(paginas, (std::vector<int>{1, 2, 1, 0}));
+}
+
 TEST(Vensterposities, AStoredPositionIsAppliedOnceAndOneOffTheScreenIsIgnored) {
   Programmaomgeving o;
   o.Starten();

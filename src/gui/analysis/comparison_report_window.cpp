@@ -23,7 +23,6 @@
 #include "gui/language/qt_translation.h"
 #include "gui/widgets/dialog_frame.h"
 #include "gui/widgets/named_widgets.h"
-#include "gui/widgets/page_keys.h"
 
 namespace morvask::gui {
 
@@ -187,11 +186,7 @@ void TMatchReportForm::OnderdelenMaken() {
   HelpKnopToevoegen(this, knoppen, [this] {
     if (helpTonen) helpTonen(HelpVergelijkingsrapport);
   });
-  auto* opbouw = new QVBoxLayout(this);
-  opbouw->addWidget(tabs_);
-  PaginatoetsenZetten(tabs_);
-  opbouw->addWidget(knoppen);
-  VasteRandZetten(this, opbouw);
+  PaginavensterOpbouwen(this, tabs_, knoppen);
 
   // ---- What the controls do ----
   connect(bestand_, &QLineEdit::textChanged, this, [this] { BestandGewijzigd(); });

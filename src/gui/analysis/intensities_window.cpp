@@ -21,7 +21,6 @@
 #include "gui/widgets/dialog_frame.h"
 #include "gui/widgets/named_widgets.h"
 #include "gui/widgets/number_field.h"
-#include "gui/widgets/page_keys.h"
 #include "gui/widgets/time_field.h"
 
 namespace morvask::gui {
@@ -126,11 +125,7 @@ void TKentekensNaarIntervalInstellenForm1::OnderdelenMaken() {
   HelpKnopToevoegen(this, knoppen, [this] {
     if (helpTonen) helpTonen(HelpIntensiteiten);
   });
-  auto* opbouw = new QVBoxLayout(this);
-  opbouw->addWidget(tabs_);
-  PaginatoetsenZetten(tabs_);
-  opbouw->addWidget(knoppen);
-  VasteRandZetten(this, opbouw);
+  PaginavensterOpbouwen(this, tabs_, knoppen);
 
   // ---- What the controls do ----
   const RProgrammaInstellingen& instellingen = ctx_.instellingen;

@@ -23,7 +23,6 @@
 #include "gui/widgets/dialog_frame.h"
 #include "gui/widgets/named_widgets.h"
 #include "gui/widgets/number_field.h"
-#include "gui/widgets/page_keys.h"
 #include "gui/widgets/time_field.h"
 
 namespace morvask::gui {
@@ -185,11 +184,7 @@ void TMatchTotalForm::OnderdelenMaken() {
     if (helpTonen) helpTonen(HelpKentekenvergelijking);
   });
 
-  auto* opbouw = new QVBoxLayout(this);
-  opbouw->addWidget(tabs_);
-  PaginatoetsenZetten(tabs_);
-  opbouw->addWidget(knoppen);
-  VasteRandZetten(this, opbouw);
+  PaginavensterOpbouwen(this, tabs_, knoppen);
 
   // ---- What the controls do ----
   connect(bestand_, &QLineEdit::textChanged, this, [this](const QString& t) {

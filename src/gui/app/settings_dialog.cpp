@@ -9,7 +9,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -22,7 +21,6 @@
 #include "gui/widgets/dialog_frame.h"
 #include "gui/widgets/named_widgets.h"
 #include "gui/widgets/number_field.h"
-#include "gui/widgets/page_keys.h"
 
 namespace morvask::gui {
 
@@ -65,22 +63,7 @@ TInstellingenForm1::TInstellingenForm1(Context& ctx, QWidget* ouder)
     if (helpTonen) helpTonen(HelpInstellingen);
   });
 
-  // The pages by keyboard from anywhere in the dialog, not only from the page tabs.
-  const std::pair<QKeySequence, int> bladeren[] = {{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
-                                                   {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
-                                                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
-                                                   {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
-                                                   {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
-  for (const auto& [toets, stap] : bladeren)
-    connect(new QShortcut(toets, this), &QShortcut::activated, this, [this, stap = stap] {
-      paginas_->setCurrentIndex((paginas_->currentIndex() + stap + paginas_->count()) % paginas_->count());
-    });
-
-  auto* opbouw = new QVBoxLayout(this);
-  opbouw->addWidget(paginas_);
-  PaginatoetsenZetten(paginas_);
-  opbouw->addWidget(knoppen);
-  VasteRandZetten(this, opbouw);
+  PaginavensterOpbouwen(this, paginas_, knoppen);
 }
 
 QWidget* TInstellingenForm1::MappenPagina() {

@@ -5,8 +5,11 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "gui/widgets/named_widgets.h"
+#include "gui/widgets/page_keys.h"
 
 namespace morvask::gui {
 
@@ -32,6 +35,14 @@ void HelpKnopToevoegen(QDialog* dialoog, QDialogButtonBox* knoppen, std::functio
   QObject::connect(help, &QPushButton::clicked, dialoog, tonen);
   QObject::connect(new QShortcut(QKeySequence::HelpContents, dialoog), &QShortcut::activated, dialoog,
                    std::move(tonen));
+}
+
+void PaginavensterOpbouwen(QDialog* dialoog, QTabWidget* paginas, QDialogButtonBox* knoppen) {
+  auto* opbouw = new QVBoxLayout(dialoog);
+  opbouw->addWidget(paginas);
+  PaginatoetsenZetten(paginas);
+  opbouw->addWidget(knoppen);
+  VasteRandZetten(dialoog, opbouw);
 }
 
 }  // namespace morvask::gui

@@ -7,6 +7,7 @@ class QDialog;
 class QDialogButtonBox;
 class QLayout;
 class QPushButton;
+class QTabWidget;
 
 namespace morvask::gui {
 
@@ -22,5 +23,9 @@ QDialogButtonBox* OKAnnulerenKnoppen(QDialog* dialoog, QPushButton* ok, std::fun
 // "&Help" (HelpButton) in the row, and F1 anywhere in the dialog: both run tonen, which opens
 // the dialog's help topic.
 void HelpKnopToevoegen(QDialog* dialoog, QDialogButtonBox* knoppen, std::function<void()> tonen);
+
+// A tabbed dialog's layout: its pages, turned by the page keys from anywhere in the dialog,
+// above its button row, within a fixed border.
+void PaginavensterOpbouwen(QDialog* dialoog, QTabWidget* paginas, QDialogButtonBox* knoppen);
 
 }  // namespace morvask::gui

@@ -32,6 +32,7 @@ void PaginatoetsenZetten(QTabWidget* paginas) {
   Toets(paginas, QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
   Toets(paginas, QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
   Toets(paginas, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+  Toets(paginas, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1);
   Toets(paginas, QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
 }
 
